@@ -1,0 +1,21 @@
+# Warnings are errors-in-waiting: both builds keep them at zero.
+add_compile_options(-Wall -Wextra)
+
+if(TARVEL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+    # The host loads a 32-bit DLL that must need nothing but Windows itself.
+    add_link_options(-static-libgcc -static-libstdc++ -static)
+    add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+else()
+    add_compile_options(-fvisibility=hidden)
+endif()
+
+# Makes a shared library whose file name carries no "lib" prefix on Linux (TarvelPlugin.so,
+# Tarvel31371720.so), as the plug-in and the host look the files up by that name.
+function(tarvel_shared_library_naming target)
+    set_target_properties(${target} PROPERTIES PREFIX "")
+endfunction()

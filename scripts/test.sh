@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds both targets and runs every test: the format check, the native tests, the same tests with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build's tests under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh
+bash scripts/check-format.sh
+
+jobs=$(nproc)
+for preset in linux linux-asan win32; do
+    echo "== $preset"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs"
+done
