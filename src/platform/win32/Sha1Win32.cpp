@@ -1,8 +1,9 @@
 // SHA-1 through CryptoAPI, as Windows itself computes it for the identification of the libraries.
 #include "platform/Platform.h"
 
-#include <wincrypt.h>
 #include <windows.h>
+// wincrypt.h needs the types of windows.h.
+#include <wincrypt.h>
 
 #include <vector>
 

@@ -1,0 +1,311 @@
+#include "host/substitute/SubstituteHost.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+#include "text/Utf.h"
+
+namespace {
+SubstituteHost* g_active = nullptr;
+
+std::u16string KeyOf(intptr_t argument) {
+    return argument != 0 ? FromBuffer(reinterpret_cast<const char16_t*>(argument), 4096) : std::u16string();
+}
+
+bool ParseInt32(std::u16string_view text, int32_t& value) {
+    const std::string ascii = Utf16ToUtf8(text);
+    const char* begin = ascii.data();
+    const char* end = begin + ascii.size();
+    if (begin != end && *begin == '+') {
+        ++begin;
+    }
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end && begin != end;
+}
+
+bool ParseRect(std::u16string_view text, ProfileRect& rect) {
+    int32_t parts[4] = {};
+    size_t start = 0;
+    for (int i = 0; i < 4; ++i) {
+        const size_t comma = i < 3 ? text.find(u',', start) : text.size();
+        if (comma == std::u16string_view::npos || !ParseInt32(text.substr(start, comma - start), parts[i])) {
+            return false;
+        }
+        start = comma + 1;
+    }
+    rect = {parts[0], parts[1], parts[2], parts[3]};
+    return true;
+}
+
+std::u16string DecimalText(int64_t value) {
+    return Utf8ToUtf16(std::to_string(value));
+}
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            out.push_back(next == 'n' ? '\n' : next == 'r' ? '\r' : next);
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+} // namespace
+
+struct SubstituteHostThunks {
+    static int32_t SubscribeEvent(const char* topic, HostHandler handler) {
+        SubstituteHost* host = g_active;
+        if (host == nullptr || topic == nullptr) {
+            return 0;
+        }
+        const int32_t id = host->nextId_++;
+        host->subscriptions.push_back({id, topic, handler});
+        return id;
+    }
+    static void UnsubscribeEvent(int32_t id) {
+        SubstituteHost* host = g_active;
+        if (host == nullptr) {
+            return;
+        }
+        host->unsubscribed.push_back(id);
+        std::erase_if(host->subscriptions, [id](const auto& s) { return s.id == id; });
+    }
+    static int32_t RegisterCommand(const char* topic, HostHandler handler) {
+        SubstituteHost* host = g_active;
+        if (host == nullptr || topic == nullptr) {
+            return 0;
+        }
+        const int32_t id = host->nextId_++;
+        host->commands.push_back({id, topic, handler});
+        return id;
+    }
+    static void UnregisterCommand(int32_t id) {
+        SubstituteHost* host = g_active;
+        if (host == nullptr) {
+            return;
+        }
+        host->unregistered.push_back(id);
+        std::erase_if(host->commands, [id](const auto& c) { return c.id == id; });
+    }
+    static intptr_t CallTopic(const char* topic, intptr_t first, intptr_t second) {
+        return g_active != nullptr && topic != nullptr ? g_active->CallTopic(topic, first, second) : 0;
+    }
+    static int32_t IsTopicAvailable(const char* topic) {
+        if (g_active == nullptr || topic == nullptr) {
+            return 0;
+        }
+        g_active->calls.push_back(std::string("?") + topic);
+        return g_active->IsTopicAvailable(topic) ? 1 : 0;
+    }
+};
+
+SubstituteHost::SubstituteHost() : previous_(g_active) {
+    services_.SubscribeEvent = &SubstituteHostThunks::SubscribeEvent;
+    services_.UnsubscribeEvent = &SubstituteHostThunks::UnsubscribeEvent;
+    services_.RegisterCommand = &SubstituteHostThunks::RegisterCommand;
+    services_.UnregisterCommand = &SubstituteHostThunks::UnregisterCommand;
+    services_.CallTopic = &SubstituteHostThunks::CallTopic;
+    services_.IsTopicAvailable = &SubstituteHostThunks::IsTopicAvailable;
+    g_active = this;
+}
+
+SubstituteHost::~SubstituteHost() {
+    g_active = previous_;
+}
+
+SubstituteHost* SubstituteHost::Active() {
+    return g_active;
+}
+
+int SubstituteHost::RaiseEvent(std::string_view topic) {
+    const auto snapshot = subscriptions;
+    int called = 0;
+    for (const auto& s : snapshot) {
+        if (s.topic == topic && s.handler != nullptr) {
+            s.handler(0, 0);
+            ++called;
+        }
+    }
+    return called;
+}
+
+bool SubstituteHost::RunCommand(std::string_view topic, intptr_t ownerWindow) {
+    for (const auto& c : commands) {
+        if (c.topic == topic && c.handler != nullptr) {
+            c.handler(ownerWindow, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SubstituteHost::IsTopicAvailable(std::string_view topic) const {
+    if (topic == "System/GetLanguage") {
+        return language.has_value();
+    }
+    if (topic == "Main/OpenAssayFile") {
+        return servesOpenAssayFile;
+    }
+    if (topic.starts_with("Profile/")) {
+        return servesProfile;
+    }
+    if (topic == "DB/GetConnectionUri" || topic == "Auth/AccountName" || topic == "MainMenu/CreateNewMenu") {
+        return true;
+    }
+    return std::any_of(commands.begin(), commands.end(), [&](const auto& c) { return c.topic == topic; });
+}
+
+intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intptr_t second) {
+    calls.emplace_back(topic);
+    if (topic == "System/GetLanguage") {
+        return language ? *language : 0;
+    }
+    if (topic == "DB/GetConnectionUri") {
+        returnedText_ = databaseUri;
+        return reinterpret_cast<intptr_t>(returnedText_.c_str());
+    }
+    if (topic == "Auth/AccountName") {
+        if (!accountName) {
+            return static_cast<intptr_t>(static_cast<uintptr_t>(0x80000000u));
+        }
+        returnedText_ = *accountName;
+        return reinterpret_cast<intptr_t>(returnedText_.c_str());
+    }
+    if (topic == "MainMenu/CreateNewMenu") {
+        const auto* request = reinterpret_cast<const NewMenuRequest*>(second);
+        if (request == nullptr || request->size != 16 ||
+            request->path == nullptr || request->commandTopic == nullptr) {
+            return 0;
+        }
+        menu.push_back({FromBuffer(request->path, 4096), request->commandTopic});
+        return 1;
+    }
+    if (topic == "Main/OpenAssayFile") {
+        if (!servesOpenAssayFile) {
+            return 0;
+        }
+        openedAssays.push_back(KeyOf(second));
+        return 1;
+    }
+    if (topic.starts_with("Profile/")) {
+        if (!servesProfile || first == 0) {
+            return 0;
+        }
+        const std::u16string key = KeyOf(first);
+        const auto found = profile.find(key);
+        if (topic == "Profile/GetInt") {
+            int32_t value = 0;
+            if (found == profile.end() || second == 0 || !ParseInt32(found->second, value)) {
+                return 0;
+            }
+            *reinterpret_cast<int32_t*>(second) = value;
+            return 1;
+        }
+        if (topic == "Profile/SetInt") {
+            if (second != 0) {
+                profile[key] = DecimalText(*reinterpret_cast<const int32_t*>(second));
+            }
+            return 0;
+        }
+        if (topic == "Profile/GetString") {
+            auto* request = reinterpret_cast<StringRequest*>(second);
+            if (found == profile.end() || request == nullptr || request->buffer == nullptr ||
+                request->capacity <= 0) {
+                return 0;
+            }
+            const size_t length = std::min(found->second.size(), static_cast<size_t>(request->capacity - 1));
+            std::copy_n(found->second.data(), length, request->buffer);
+            request->buffer[length] = u'\0';
+            return 1;
+        }
+        if (topic == "Profile/SetString") {
+            profile[key] = KeyOf(second);
+            return 0;
+        }
+        if (topic == "Profile/GetRect") {
+            ProfileRect rect{};
+            if (found == profile.end() || second == 0 || !ParseRect(found->second, rect)) {
+                return 0;
+            }
+            *reinterpret_cast<ProfileRect*>(second) = rect;
+            return 1;
+        }
+        if (topic == "Profile/SetRect") {
+            if (second != 0) {
+                const auto& r = *reinterpret_cast<const ProfileRect*>(second);
+                profile[key] = DecimalText(r.left) + u"," + DecimalText(r.top) + u"," + DecimalText(r.right) +
+                               u"," + DecimalText(r.bottom);
+            }
+            return 0;
+        }
+        if (topic == "Profile/DelParam") {
+            profile.erase(key);
+            return 0;
+        }
+        return 0;
+    }
+    for (const auto& c : commands) {
+        if (c.topic == topic && c.handler != nullptr) {
+            return c.handler(first, second);
+        }
+    }
+    return 0;
+}
+
+bool SubstituteHost::LoadProfileFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.size() >= 3 && static_cast<unsigned char>(line[0]) == 0xEF &&
+            static_cast<unsigned char>(line[1]) == 0xBB && static_cast<unsigned char>(line[2]) == 0xBF) {
+            line.erase(0, 3);
+        }
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            continue;
+        }
+        profile[Utf8ToUtf16(Unescape(line.substr(0, equals)))] =
+            Utf8ToUtf16(Unescape(line.substr(equals + 1)));
+    }
+    return true;
+}
+
+bool SubstituteHost::SaveProfileFile(const std::string& path) const {
+    std::ostringstream text;
+    for (const auto& [key, value] : profile) {
+        text << Escape(Utf16ToUtf8(key)) << '=' << Escape(Utf16ToUtf8(value)) << '\n';
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text.str();
+    return static_cast<bool>(file);
+}

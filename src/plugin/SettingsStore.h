@@ -1,0 +1,28 @@
+// Reads every setting of the calculation context from the host profile and writes it back. Keys begin
+// with "Tarvel/"; scalars go through "Profile/GetInt"/"Profile/SetInt", texts and the numbered lists
+// through "Profile/GetString"/"Profile/SetString", and stale list entries are removed with
+// "Profile/DelParam". Neither direction ever fails: a missing key gives its default, a malformed list
+// element is skipped.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct CalcContext;
+
+namespace SettingsStore {
+
+void Load(CalcContext& context);
+void Save(const CalcContext& context);
+
+// Highest index of a numbered list entry ("Tarvel/Analysis1023").
+inline constexpr int kLastListIndex = 1023;
+// A formatted key or value holds at most this many characters (a 256-character buffer with its
+// terminator); longer values are cut there, never split inside a surrogate pair.
+inline constexpr size_t kMaxValueLength = 255;
+
+// The fields of a list value: separated by "/", runs of separators counting as one, so no field is empty.
+std::vector<std::u16string> SplitFields(std::u16string_view value);
+
+} // namespace SettingsStore

@@ -1,0 +1,24 @@
+// Attach and detach of the plug-in library: the C runtime locale ("rus" characters, "en" numbers, so
+// every number is read and written with a point) and COM for the loading thread.
+#include <windows.h>
+// objbase.h needs the types of windows.h.
+#include <objbase.h>
+
+#include <clocale>
+
+namespace {
+HRESULT g_comResult = E_FAIL;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        std::setlocale(LC_CTYPE, "rus");
+        std::setlocale(LC_NUMERIC, "en");
+        g_comResult = CoInitialize(nullptr);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        if (SUCCEEDED(g_comResult)) {
+            CoUninitialize();
+        }
+    }
+    return TRUE;
+}

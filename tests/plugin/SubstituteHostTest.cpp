@@ -1,0 +1,95 @@
+// The substitute host's profile file: what the command-line host keeps between runs.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "calc/CalcContext.h"
+#include "host/substitute/SubstituteHost.h"
+#include "plugin/Host.h"
+#include "plugin/SettingsStore.h"
+
+namespace {
+
+std::string TempFile(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+TEST(ProfileFile, RoundTripsTextsIntsAndRectangles) {
+    const std::string path = TempFile("tarvel-profile-roundtrip.txt");
+    {
+        SubstituteHost host;
+        SetHostServices(host.Services());
+        ProfileSetInt(u"Tarvel/clbrCalcMethod", 2);
+        ProfileSetRect(u"Tarvel/WState", {-10, 20, 830, 640});
+        ProfileSetString(u"Tarvel/ReportProp000", u"Примечание/строка 1\nстрока 2 \\ конец");
+        ASSERT_TRUE(host.SaveProfileFile(path));
+        SetHostServices(nullptr);
+    }
+    SubstituteHost host;
+    SetHostServices(host.Services());
+    ASSERT_TRUE(host.LoadProfileFile(path));
+    int32_t method = 0;
+    ASSERT_TRUE(ProfileGetInt(u"Tarvel/clbrCalcMethod", method));
+    EXPECT_EQ(method, 2);
+    ProfileRect rect{};
+    ASSERT_TRUE(ProfileGetRect(u"Tarvel/WState", rect));
+    EXPECT_EQ(rect.left, -10);
+    EXPECT_EQ(rect.bottom, 640);
+    std::u16string text;
+    ASSERT_TRUE(ProfileGetString(u"Tarvel/ReportProp000", text));
+    EXPECT_EQ(text, u"Примечание/строка 1\nстрока 2 \\ конец");
+    SetHostServices(nullptr);
+    std::remove(path.c_str());
+}
+
+TEST(ProfileFile, GarbageNeverBreaksTheSettings) {
+    const std::string path = TempFile("tarvel-profile-garbage.txt");
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "\xEF\xBB\xBF# a profile edited by hand\n"
+             << "no separator on this line\n"
+             << "Tarvel/clbrCalcMethod=два\r\n"
+             << "Tarvel/clcMeasureTemp=2\n"
+             << "Tarvel/WState=1,2,3\n"
+             << "Tarvel/Analysis000=abc/xyz\n"
+             << "Tarvel/Analysis001=12/1/1700000000/1\n"
+             << "Tarvel/Mixtures000=/////\n"
+             << "Tarvel/Constant000=\xFF\xFE/1/2\n"
+             << "=value without key\n";
+    }
+    SubstituteHost host;
+    SetHostServices(host.Services());
+    ASSERT_TRUE(host.LoadProfileFile(path));
+    CalcContext context;
+    SettingsStore::Load(context);
+    EXPECT_EQ(context.settings.clbrCalcMethod, 0);
+    EXPECT_EQ(context.settings.clcMeasureTemp, 2);
+    ASSERT_EQ(context.assays.size(), 1u) << "the malformed first element is skipped, the second read";
+    EXPECT_EQ(context.assays[0].id, 12);
+    EXPECT_EQ(context.assays[0].role, 1);
+    EXPECT_TRUE(context.mixtures.empty());
+    ASSERT_EQ(context.constants.size(), 1u);
+    EXPECT_EQ(context.constants[0].name, u"\uFFFD\uFFFD");
+    ProfileRect rect{};
+    EXPECT_FALSE(ProfileGetRect(u"Tarvel/WState", rect));
+    SetHostServices(nullptr);
+    std::remove(path.c_str());
+}
+
+TEST(ProfileFile, AMissingFileIsReported) {
+    SubstituteHost host;
+    EXPECT_FALSE(host.LoadProfileFile(TempFile("tarvel-no-such-profile/none.txt")));
+}
+
+TEST(SubstituteHost, AnswersNoAccountAsTheHostDoes) {
+    SubstituteHost host;
+    SetHostServices(host.Services());
+    EXPECT_EQ(HostAccountName(), u"");
+    host.accountName = u"Петрова А. В.";
+    EXPECT_EQ(HostAccountName(), u"Петрова А. В.");
+    SetHostServices(nullptr);
+}
+
+} // namespace
