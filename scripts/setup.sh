@@ -16,7 +16,7 @@ packages=(
     wine wine32:i386 xvfb xauth
     libsqlite3-dev libpugixml-dev libxslt1-dev xsltproc
     googletest libgtest-dev libbenchmark-dev
-    clang-format
+    clang-format locales
 )
 
 missing=()
@@ -41,6 +41,11 @@ if [ "${#missing[@]}" -gt 0 ]; then
     fi
     apt_update
     "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A locale with a decimal comma, so the tests can show that numbers never follow the C locale.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    "${sudo_cmd[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 >/dev/null 2>&1 || true
 fi
 
 # Source packages of the distribution give the Windows build its SQLite and pugixml.

@@ -1,5 +1,6 @@
 #include "text/Format.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -69,15 +70,7 @@ std::string RealToChars(double value, char conversion, int precision) {
         }
     }
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
-    std::string text(buffer.data(), result.ptr);
-    if (conversion == 'E' || conversion == 'G') {
-        for (auto& c : text) {
-            if (c == 'e') {
-                c = 'E';
-            }
-        }
-    }
-    return text;
+    return std::string(buffer.data(), result.ptr);
 }
 
 void AppendPadded(std::u16string& out, std::u16string body, const Spec& spec, bool numeric) {
@@ -235,7 +228,9 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             }
             const uint64_t magnitude =
                 value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-            std::string digits = std::to_string(magnitude);
+            // printf writes no digit at all for a zero with a precision of zero.
+            std::string digits =
+                spec.precision == 0 && magnitude == 0 ? std::string() : std::to_string(magnitude);
             if (spec.precision >= 0 && digits.size() < static_cast<size_t>(spec.precision)) {
                 digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
             }
@@ -256,7 +251,8 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             char buffer[32];
             const int base = conversion == u'u' ? 10 : 16;
             const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, base);
-            std::string digits(buffer, result.ptr);
+            std::string digits =
+                spec.precision == 0 && value == 0 ? std::string() : std::string(buffer, result.ptr);
             if (conversion == u'X') {
                 for (auto& ch : digits) {
                     ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
@@ -280,6 +276,12 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             }
             const double value = a->asReal();
             std::string body = RealToChars(std::fabs(value), static_cast<char>(conversion), spec.precision);
+            if (conversion == u'F' || conversion == u'E' || conversion == u'G') {
+                // The capital conversions write the exponent, INF and NAN in capitals as well.
+                for (auto& ch : body) {
+                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+                }
+            }
             body.insert(0, SignPrefix(std::signbit(value) && !std::isnan(value), spec));
             AppendPadded(out, Ascii(body), spec, std::isfinite(value));
             break;
