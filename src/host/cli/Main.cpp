@@ -85,6 +85,10 @@ int RunSettings(const Options& options) {
         PrintLine(key + u"=" + value);
     }
     Unload();
+    if (!options.profile.empty() && !host.SaveProfileFile(options.profile)) {
+        std::fprintf(stderr, "tarvel: the profile %s cannot be written\n", options.profile.c_str());
+        return 1;
+    }
     return 0;
 }
 
