@@ -9,6 +9,9 @@ endif()
 if(WIN32)
     # The host loads a 32-bit DLL that must need nothing but Windows itself.
     add_link_options(-static-libgcc -static-libstdc++ -static)
+    # SSE2 arithmetic instead of the x87 unit: doubles are rounded to 64 bits at every step, so both
+    # builds compute the same digits (x87's 80-bit intermediates would change the last ones).
+    add_compile_options(-msse2 -mfpmath=sse)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 else()
     add_compile_options(-fvisibility=hidden)
