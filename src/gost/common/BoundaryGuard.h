@@ -8,17 +8,40 @@
 #include <cfenv>
 #include <utility>
 
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
 namespace gost {
 
 class FloatingPointGuard {
 public:
-    FloatingPointGuard() { std::feholdexcept(&saved_); }
-    ~FloatingPointGuard() { std::fesetenv(&saved_); }
+    FloatingPointGuard() {
+        std::feholdexcept(&saved_);
+#if defined(__SSE__)
+        // MinGW-w64's feholdexcept and fesetenv handle only the x87 unit, while the Windows build does
+        // its double arithmetic in SSE2: the SSE control and status register is saved, masked and
+        // restored here as well (harmless where the C library already does it).
+        savedSse_ = _mm_getcsr();
+        _mm_setcsr((savedSse_ | kSseAllMasks) & ~kSseAllFlags);
+#endif
+    }
+    ~FloatingPointGuard() {
+        std::fesetenv(&saved_);
+#if defined(__SSE__)
+        _mm_setcsr(savedSse_);
+#endif
+    }
     FloatingPointGuard(const FloatingPointGuard&) = delete;
     FloatingPointGuard& operator=(const FloatingPointGuard&) = delete;
 
 private:
     std::fenv_t saved_;
+#if defined(__SSE__)
+    static constexpr unsigned int kSseAllMasks = 0x1F80u; // MXCSR bits 7-12: exception masks
+    static constexpr unsigned int kSseAllFlags = 0x003Fu; // MXCSR bits 0-5: exception flags
+    unsigned int savedSse_ = 0;
+#endif
 };
 
 template <typename Result, typename Body>
