@@ -39,7 +39,7 @@ double FormatArg::asReal() const {
 }
 
 namespace {
-struct Spec {
+struct Directive {
     bool leftAlign = false;
     bool zeroPad = false;
     bool plus = false;
@@ -73,17 +73,17 @@ std::string RealToChars(double value, char conversion, int precision) {
     return std::string(buffer.data(), result.ptr);
 }
 
-void AppendPadded(std::u16string& out, std::u16string body, const Spec& spec, bool numeric) {
-    const size_t width = spec.width > 0 ? static_cast<size_t>(spec.width) : 0;
+void AppendPadded(std::u16string& out, std::u16string body, const Directive& directive, bool numeric) {
+    const size_t width = directive.width > 0 ? static_cast<size_t>(directive.width) : 0;
     if (body.size() >= width) {
         out += body;
         return;
     }
     const size_t pad = width - body.size();
-    if (spec.leftAlign) {
+    if (directive.leftAlign) {
         out += body;
         out.append(pad, u' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (directive.zeroPad && numeric) {
         size_t signLength =
             (!body.empty() && (body[0] == u'-' || body[0] == u'+' || body[0] == u' ')) ? 1 : 0;
         if (body.compare(signLength, 2, u"0x") == 0) {
@@ -102,14 +102,14 @@ std::u16string Ascii(const std::string& text) {
     return std::u16string(text.begin(), text.end());
 }
 
-std::string SignPrefix(bool negative, const Spec& spec) {
+std::string SignPrefix(bool negative, const Directive& directive) {
     if (negative) {
         return "-";
     }
-    if (spec.plus) {
+    if (directive.plus) {
         return "+";
     }
-    return spec.space ? " " : "";
+    return directive.space ? " " : "";
 }
 } // namespace
 
@@ -134,17 +134,17 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             ++i;
             continue;
         }
-        Spec spec;
+        Directive directive;
         for (; i < format.size(); ++i) {
             const char16_t f = format[i];
             if (f == u'-') {
-                spec.leftAlign = true;
+                directive.leftAlign = true;
             } else if (f == u'0') {
-                spec.zeroPad = true;
+                directive.zeroPad = true;
             } else if (f == u'+') {
-                spec.plus = true;
+                directive.plus = true;
             } else if (f == u' ') {
-                spec.space = true;
+                directive.space = true;
             } else if (f != u'#') {
                 break;
             }
@@ -153,38 +153,38 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             const FormatArg* a = take();
             const int64_t w = a ? a->asSigned() : 0;
             if (w < 0) {
-                spec.leftAlign = true;
+                directive.leftAlign = true;
             }
-            spec.width = static_cast<int>(std::min<int64_t>(w < 0 ? -w : w, 4096));
+            directive.width = static_cast<int>(std::min<int64_t>(w < 0 ? -w : w, 4096));
             ++i;
         } else {
             while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
-                spec.width = std::min(spec.width * 10 + (format[i] - u'0'), 4096);
+                directive.width = std::min(directive.width * 10 + (format[i] - u'0'), 4096);
                 ++i;
             }
         }
         if (i < format.size() && format[i] == u'.') {
             ++i;
-            spec.precision = 0;
+            directive.precision = 0;
             if (i < format.size() && format[i] == u'*') {
                 const FormatArg* a = take();
                 const int64_t p = a ? a->asSigned() : 0;
-                spec.precision = p < 0 ? -1 : static_cast<int>(std::min<int64_t>(p, 340));
+                directive.precision = p < 0 ? -1 : static_cast<int>(std::min<int64_t>(p, 340));
                 ++i;
             } else {
                 while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
-                    spec.precision = std::min(spec.precision * 10 + (format[i] - u'0'), 340);
+                    directive.precision = std::min(directive.precision * 10 + (format[i] - u'0'), 340);
                     ++i;
                 }
             }
         }
         while (i < format.size() && (format[i] == u'l' || format[i] == u'h' || format[i] == u'I')) {
             if (format[i] == u'l') {
-                ++spec.longness;
+                ++directive.longness;
             } else if (format[i] == u'h') {
-                spec.longness = -1;
+                directive.longness = -1;
             } else if (format.compare(i, 3, u"I64") == 0) {
-                spec.longness = 2;
+                directive.longness = 2;
                 i += 2;
             }
             ++i;
@@ -203,16 +203,17 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             } else if (a != nullptr) {
                 body = Ascii(std::to_string(a->asSigned()));
             }
-            if (spec.precision >= 0 && body.size() > static_cast<size_t>(spec.precision)) {
-                body.resize(static_cast<size_t>(spec.precision));
+            if (directive.precision >= 0 && body.size() > static_cast<size_t>(directive.precision)) {
+                body.resize(static_cast<size_t>(directive.precision));
             }
-            AppendPadded(out, body, spec, false);
+            AppendPadded(out, body, directive, false);
             break;
         }
         case u'c': {
             const FormatArg* a = take();
             if (a != nullptr) {
-                AppendPadded(out, std::u16string(1, static_cast<char16_t>(a->asUnsigned())), spec, false);
+                AppendPadded(out, std::u16string(1, static_cast<char16_t>(a->asUnsigned())), directive,
+                             false);
             }
             break;
         }
@@ -223,18 +224,19 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
                 break;
             }
             int64_t value = a->asSigned();
-            if (spec.longness < 2) {
+            if (directive.longness < 2) {
                 value = static_cast<int32_t>(value);
             }
             const uint64_t magnitude =
                 value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
             // printf writes no digit at all for a zero with a precision of zero.
             std::string digits =
-                spec.precision == 0 && magnitude == 0 ? std::string() : std::to_string(magnitude);
-            if (spec.precision >= 0 && digits.size() < static_cast<size_t>(spec.precision)) {
-                digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
+                directive.precision == 0 && magnitude == 0 ? std::string() : std::to_string(magnitude);
+            if (directive.precision >= 0 && digits.size() < static_cast<size_t>(directive.precision)) {
+                digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
             }
-            AppendPadded(out, Ascii(SignPrefix(value < 0, spec) + digits), spec, spec.precision < 0);
+            AppendPadded(out, Ascii(SignPrefix(value < 0, directive) + digits), directive,
+                         directive.precision < 0);
             break;
         }
         case u'u':
@@ -245,23 +247,23 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
                 break;
             }
             uint64_t value = a->asUnsigned();
-            if (spec.longness < 2) {
+            if (directive.longness < 2) {
                 value = static_cast<uint32_t>(value);
             }
             char buffer[32];
             const int base = conversion == u'u' ? 10 : 16;
             const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, base);
             std::string digits =
-                spec.precision == 0 && value == 0 ? std::string() : std::string(buffer, result.ptr);
+                directive.precision == 0 && value == 0 ? std::string() : std::string(buffer, result.ptr);
             if (conversion == u'X') {
                 for (auto& ch : digits) {
                     ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
                 }
             }
-            if (spec.precision >= 0 && digits.size() < static_cast<size_t>(spec.precision)) {
-                digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
+            if (directive.precision >= 0 && digits.size() < static_cast<size_t>(directive.precision)) {
+                digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
             }
-            AppendPadded(out, Ascii(digits), spec, spec.precision < 0);
+            AppendPadded(out, Ascii(digits), directive, directive.precision < 0);
             break;
         }
         case u'f':
@@ -275,15 +277,16 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
                 break;
             }
             const double value = a->asReal();
-            std::string body = RealToChars(std::fabs(value), static_cast<char>(conversion), spec.precision);
+            std::string body =
+                RealToChars(std::fabs(value), static_cast<char>(conversion), directive.precision);
             if (conversion == u'F' || conversion == u'E' || conversion == u'G') {
                 // The capital conversions write the exponent, INF and NAN in capitals as well.
                 for (auto& ch : body) {
                     ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
                 }
             }
-            body.insert(0, SignPrefix(std::signbit(value) && !std::isnan(value), spec));
-            AppendPadded(out, Ascii(body), spec, std::isfinite(value));
+            body.insert(0, SignPrefix(std::signbit(value) && !std::isnan(value), directive));
+            AppendPadded(out, Ascii(body), directive, std::isfinite(value));
             break;
         }
         default:
