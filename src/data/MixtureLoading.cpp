@@ -1,0 +1,59 @@
+#include "data/MixtureLoading.h"
+
+#include <sqlite3.h>
+
+#include "calc/CalcContext.h"
+#include "data/AliasLookup.h"
+#include "data/DataBaseHandle.h"
+#include "data/DataBaseStatement.h"
+#include "data/SqlTexts.h"
+
+namespace {
+int32_t DatabaseVersion(DataBase::Handle& handle) {
+    int32_t version = 0;
+    DataBase::Statement statement(handle, HostSql::kDatabaseVersion);
+    while (statement.Step()) {
+        version = statement.ColumnInt(0);
+    }
+    return version;
+}
+} // namespace
+
+int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
+                    std::vector<MixtureComponent>& components) {
+    DataBase::Handle handle;
+    const bool withDecimals = DatabaseVersion(handle) >= HostSql::kFirstVersionWithDecimals;
+    components.clear();
+    DataBase::Statement statement(handle, withDecimals ? HostSql::kMixtureCompositionWithDecimals
+                                                       : HostSql::kMixtureComposition);
+    statement.BindText(1, mixtureName);
+    while (statement.Step()) {
+        MixtureComponent component;
+        component.name = ComponentIdForAlias(context.aliases, statement.ColumnText(0));
+        component.concentration = statement.ColumnDouble(1);
+        component.deviation = statement.ColumnDouble(2);
+        if (withDecimals) {
+            component.qty_sym_conc = statement.ColumnInt(3);
+            component.qty_sym_dev = statement.ColumnInt(4);
+        }
+        components.push_back(std::move(component));
+    }
+    return static_cast<int32_t>(components.size());
+}
+
+bool MixtureExists(std::u16string_view mixtureName) {
+    DataBase::Handle handle;
+    DataBase::Statement statement(handle, HostSql::kMixtureExists);
+    statement.BindText(1, mixtureName);
+    return statement.StepResult() == SQLITE_ROW;
+}
+
+std::vector<std::u16string> LoadMixtureNames() {
+    std::vector<std::u16string> names;
+    DataBase::Handle handle;
+    DataBase::Statement statement(handle, HostSql::kMixtureNames);
+    while (statement.Step()) {
+        names.push_back(statement.ColumnText(0));
+    }
+    return names;
+}

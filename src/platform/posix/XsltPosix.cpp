@@ -1,0 +1,150 @@
+// XSL transformation with libxml2 and libxslt. Their diagnostics, which they would print to the
+// standard error stream, are collected for the caller instead; the style sheet may read files but
+// neither write files nor reach the network.
+#include "platform/Xslt.h"
+
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
+#include <libxslt/security.h>
+#include <libxslt/transform.h>
+#include <libxslt/xsltInternals.h>
+#include <libxslt/xsltutils.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "text/Utf.h"
+
+namespace platform {
+namespace {
+
+// Collects the messages of libxml2 and libxslt while it lives and puts the previous handlers back.
+class DiagnosticCapture {
+public:
+    DiagnosticCapture()
+        : xmlHandler_(xmlGenericError), xmlContext_(xmlGenericErrorContext), xsltHandler_(xsltGenericError),
+          xsltContext_(xsltGenericErrorContext) {
+        xmlSetGenericErrorFunc(this, &DiagnosticCapture::Collect);
+        xsltSetGenericErrorFunc(this, &DiagnosticCapture::Collect);
+    }
+    ~DiagnosticCapture() {
+        xmlSetGenericErrorFunc(xmlContext_, xmlHandler_);
+        xsltSetGenericErrorFunc(xsltContext_, xsltHandler_);
+    }
+    DiagnosticCapture(const DiagnosticCapture&) = delete;
+    DiagnosticCapture& operator=(const DiagnosticCapture&) = delete;
+
+    // The first complete message, without its line end.
+    std::u16string FirstMessage() const {
+        std::string message = text_.substr(0, text_.find('\n'));
+        return Utf8ToUtf16(message);
+    }
+
+private:
+    static void Collect(void* context, const char* format, ...) {
+        auto* self = static_cast<DiagnosticCapture*>(context);
+        char buffer[1024];
+        va_list arguments;
+        va_start(arguments, format);
+        std::vsnprintf(buffer, sizeof buffer, format, arguments);
+        va_end(arguments);
+        if (self->text_.size() < 16384) {
+            self->text_ += buffer;
+        }
+    }
+
+    xmlGenericErrorFunc xmlHandler_;
+    void* xmlContext_;
+    xmlGenericErrorFunc xsltHandler_;
+    void* xsltContext_;
+    std::string text_;
+};
+
+struct DocumentOwner {
+    xmlDocPtr document = nullptr;
+    ~DocumentOwner() { xmlFreeDoc(document); }
+};
+struct StyleSheetOwner {
+    xsltStylesheetPtr styleSheet = nullptr;
+    ~StyleSheetOwner() { xsltFreeStylesheet(styleSheet); }
+};
+struct TransformOwner {
+    xsltTransformContextPtr context = nullptr;
+    xsltSecurityPrefsPtr security = nullptr;
+    ~TransformOwner() {
+        xsltFreeTransformContext(context);
+        xsltFreeSecurityPrefs(security);
+    }
+};
+
+std::u16string WithDetail(std::u16string_view what, const DiagnosticCapture& capture) {
+    std::u16string text(what);
+    const std::u16string detail = capture.FirstMessage();
+    if (!detail.empty()) {
+        text += u": ";
+        text += detail;
+    }
+    return text;
+}
+
+bool Forbid(xsltSecurityPrefsPtr security, xsltSecurityOption option) {
+    return xsltSetSecurityPrefs(security, option, xsltSecurityForbid) == 0;
+}
+} // namespace
+
+bool TransformXslt(std::u16string_view styleSheetPath, std::string_view documentUtf8,
+                   std::u16string_view outputPath, std::u16string& error) {
+    error.clear();
+    xmlInitParser();
+    DiagnosticCapture capture;
+
+    if (documentUtf8.empty() || documentUtf8.size() > 0x7FFFFFFF) {
+        error = u"the XML document is empty";
+        return false;
+    }
+    DocumentOwner input;
+    input.document = xmlReadMemory(documentUtf8.data(), static_cast<int>(documentUtf8.size()), "report.xml",
+                                   "UTF-8", XML_PARSE_NONET);
+    if (input.document == nullptr) {
+        error = WithDetail(u"the XML document cannot be read", capture);
+        return false;
+    }
+
+    const std::string styleSheetFile = Utf16ToUtf8(styleSheetPath);
+    StyleSheetOwner style;
+    style.styleSheet = xsltParseStylesheetFile(reinterpret_cast<const xmlChar*>(styleSheetFile.c_str()));
+    if (style.styleSheet == nullptr || style.styleSheet->errors != 0) {
+        error = WithDetail(u"the style sheet cannot be loaded", capture);
+        return false;
+    }
+
+    TransformOwner transform;
+    transform.context = xsltNewTransformContext(style.styleSheet, input.document);
+    transform.security = xsltNewSecurityPrefs();
+    if (transform.context == nullptr || transform.security == nullptr ||
+        !Forbid(transform.security, XSLT_SECPREF_WRITE_FILE) ||
+        !Forbid(transform.security, XSLT_SECPREF_CREATE_DIRECTORY) ||
+        !Forbid(transform.security, XSLT_SECPREF_READ_NETWORK) ||
+        !Forbid(transform.security, XSLT_SECPREF_WRITE_NETWORK) ||
+        xsltSetCtxtSecurityPrefs(transform.security, transform.context) != 0) {
+        error = u"the transformation cannot be prepared";
+        return false;
+    }
+    DocumentOwner output;
+    output.document = xsltApplyStylesheetUser(style.styleSheet, input.document, nullptr, nullptr, nullptr,
+                                              transform.context);
+    if (output.document == nullptr || transform.context->state != XSLT_STATE_OK) {
+        error = WithDetail(u"the transformation failed", capture);
+        return false;
+    }
+
+    const std::string outputFile = Utf16ToUtf8(outputPath);
+    if (xsltSaveResultToFilename(outputFile.c_str(), output.document, style.styleSheet, 0) < 0) {
+        error = WithDetail(u"the output file cannot be written", capture);
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

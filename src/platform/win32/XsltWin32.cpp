@@ -1,0 +1,211 @@
+// XSL transformation with MSXML 6.0 through COM: three DOMDocument60 objects (the document, the style
+// sheet, the result), the result saved to the output file. MinGW's headers declare the interfaces but
+// not the DOMDocument60 class, so its identifiers are given here.
+#include "platform/Xslt.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <msxml2.h>
+
+#include "text/Utf.h"
+
+namespace platform {
+namespace {
+
+// CLSID_DOMDocument60 {88D96A05-F192-11D4-A65F-0040963251E5}.
+constexpr CLSID kClsidDomDocument60 = {
+    0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 0x00, 0x40, 0x96, 0x32, 0x51, 0xe5}};
+// IID_IXMLDOMDocument2 {2933BF95-7B36-11D2-B20E-00C04F983E60}.
+constexpr IID kIidXmlDomDocument2 = {
+    0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+// IID_IDispatch {00020400-0000-0000-C000-000000000046}.
+constexpr IID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// COM for the calling thread while it lives.
+class ComScope {
+public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    bool Ok() const { return SUCCEEDED(result_); }
+
+private:
+    HRESULT result_;
+};
+
+// One reference to a COM interface, released when it goes.
+template <class T>
+class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() { Reset(); }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    T* Get() const { return pointer_; }
+    T* operator->() const { return pointer_; }
+    void** Out() {
+        Reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+    T** TypedOut() {
+        Reset();
+        return &pointer_;
+    }
+    void Reset() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+            pointer_ = nullptr;
+        }
+    }
+
+private:
+    T* pointer_ = nullptr;
+};
+
+// A BSTR owned until it goes.
+class Bstr {
+public:
+    Bstr() = default;
+    explicit Bstr(std::u16string_view text)
+        : value_(SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                   static_cast<UINT>(text.size()))) {}
+    ~Bstr() { SysFreeString(value_); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR Get() const { return value_; }
+    BSTR* Out() {
+        SysFreeString(value_);
+        value_ = nullptr;
+        return &value_;
+    }
+    std::u16string Text() const {
+        return value_ != nullptr
+                   ? std::u16string(reinterpret_cast<const char16_t*>(value_), SysStringLen(value_))
+                   : std::u16string();
+    }
+
+private:
+    BSTR value_ = nullptr;
+};
+
+// A VARIANT holding a string (a file path for load and save); the string stays owned by the Bstr.
+VARIANT StringVariant(const Bstr& text) {
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_BSTR;
+    variant.bstrVal = text.Get();
+    return variant;
+}
+
+bool CreateDocument(ComRef<IXMLDOMDocument2>& document) {
+    if (FAILED(CoCreateInstance(kClsidDomDocument60, nullptr, CLSCTX_ALL, kIidXmlDomDocument2,
+                                document.Out())) ||
+        document.Get() == nullptr) {
+        return false;
+    }
+    return SUCCEEDED(document->put_async(VARIANT_FALSE));
+}
+
+// The parser's reason for the last failed load, trimmed of its line end.
+std::u16string ParseErrorReason(IXMLDOMDocument2* document) {
+    ComRef<IXMLDOMParseError> parseError;
+    Bstr reason;
+    if (FAILED(document->get_parseError(parseError.TypedOut())) || parseError.Get() == nullptr ||
+        FAILED(parseError->get_reason(reason.Out()))) {
+        return {};
+    }
+    std::u16string text = reason.Text();
+    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The description of the error the last failed call left for the thread.
+std::u16string ThreadErrorDescription() {
+    ComRef<IErrorInfo> info;
+    Bstr description;
+    if (GetErrorInfo(0, info.TypedOut()) != S_OK || info.Get() == nullptr ||
+        FAILED(info->GetDescription(description.Out()))) {
+        return {};
+    }
+    return description.Text();
+}
+
+std::u16string WithDetail(std::u16string_view what, const std::u16string& detail) {
+    std::u16string text(what);
+    if (!detail.empty()) {
+        text += u": ";
+        text += detail;
+    }
+    return text;
+}
+} // namespace
+
+bool TransformXslt(std::u16string_view styleSheetPath, std::string_view documentUtf8,
+                   std::u16string_view outputPath, std::u16string& error) {
+    error.clear();
+    ComScope com;
+    if (!com.Ok()) {
+        error = u"COM cannot be initialised";
+        return false;
+    }
+    ComRef<IXMLDOMDocument2> input;
+    ComRef<IXMLDOMDocument2> style;
+    ComRef<IXMLDOMDocument2> output;
+    if (!CreateDocument(input) || !CreateDocument(style) || !CreateDocument(output)) {
+        error = u"the MSXML 6.0 document object cannot be created";
+        return false;
+    }
+
+    const Bstr text(Utf8ToUtf16(documentUtf8));
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    if (FAILED(input->loadXML(text.Get(), &loaded)) || loaded != VARIANT_TRUE) {
+        error = WithDetail(u"the XML document cannot be read", ParseErrorReason(input.Get()));
+        return false;
+    }
+    const Bstr styleSheetFile(styleSheetPath);
+    loaded = VARIANT_FALSE;
+    if (FAILED(style->load(StringVariant(styleSheetFile), &loaded)) || loaded != VARIANT_TRUE) {
+        error = WithDetail(u"the style sheet cannot be loaded", ParseErrorReason(style.Get()));
+        return false;
+    }
+
+    ComRef<IDispatch> target;
+    if (FAILED(output->QueryInterface(kIidDispatch, target.Out())) || target.Get() == nullptr) {
+        error = u"the result document cannot be prepared";
+        return false;
+    }
+    VARIANT targetVariant;
+    VariantInit(&targetVariant);
+    targetVariant.vt = VT_DISPATCH;
+    targetVariant.pdispVal = target.Get();
+    // Anything but S_OK is a failure: an implementation that parses the serialised result back answers
+    // S_FALSE when that fails.
+    if (input->transformNodeToObject(style.Get(), targetVariant) != S_OK) {
+        error = WithDetail(u"the transformation failed", ThreadErrorDescription());
+        return false;
+    }
+    ComRef<IXMLDOMElement> resultRoot;
+    if (output->get_documentElement(resultRoot.TypedOut()) != S_OK || resultRoot.Get() == nullptr) {
+        error = u"the transformation produced no document";
+        return false;
+    }
+
+    const Bstr outputFile(outputPath);
+    if (output->save(StringVariant(outputFile)) != S_OK) {
+        error = WithDetail(u"the output file cannot be written", ThreadErrorDescription());
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform
