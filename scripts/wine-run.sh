@@ -9,6 +9,8 @@ export WINEPREFIX="${TARVEL_WINEPREFIX:-$build/wineprefix}"
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A Russian Windows: code page 1251 for the TXT export, Russian date and time formats.
+export LANG="${TARVEL_WINE_LANG:-ru_RU.UTF-8}"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true

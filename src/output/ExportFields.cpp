@@ -1,0 +1,119 @@
+#include "output/ExportFields.h"
+
+#include "calc/CalcContext.h"
+#include "data/AliasLookup.h"
+#include "output/ExportKeywords.h"
+#include "output/ExportMembers.h"
+#include "output/ExportSelection.h"
+#include "output/ExportValues.h"
+
+namespace {
+std::string Capitals(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return key;
+}
+
+void Add(ExportRecord& record, std::string_view element, std::u16string text) {
+    record.push_back({std::string(element), Capitals(element), std::move(text), false});
+}
+
+void AddKeyword(ExportRecord& record, std::string_view element, std::u16string_view keyword) {
+    record.push_back({std::string(element), Capitals(element), std::u16string(keyword), true});
+}
+} // namespace
+
+ExportRecord AssayRecord(const Assay& assay, const CalcContext& context, const std::u16string& dateText) {
+    const CalcSettings& settings = context.settings;
+    ExportRecord record;
+    Add(record, "filename", std::u16string(FileNameOfPath(assay.filename)));
+    if (settings.viewAnalysisShowUUID) {
+        Add(record, "uuid", assay.uuid);
+    }
+    if (settings.viewAnalysisShowSample) {
+        Add(record, "sample", assay.sample);
+    }
+    if (settings.viewAnalysisShowMixture) {
+        Add(record, "mixture", assay.mixture);
+    }
+    if (settings.viewAnalysisShowDatetime) {
+        // The TXT key keeps the spelling its readers expect.
+        record.push_back({"datetime", "DETETIME", dateText, false});
+    }
+    AddKeyword(record, "type", AssayKindKeyword(assay.role));
+    if (settings.viewAnalysisShowMethod) {
+        Add(record, "method", assay.method);
+    }
+    if (settings.viewAnalysisShowAtmPressure) {
+        Add(record, "atmpressure", AtmosphericPressureText(assay.atmpressure, settings));
+    }
+    return record;
+}
+
+ExportRecord CalibrationRecord(const CalibrationResult& row, const CalcContext& context) {
+    ExportRecord record;
+    AddKeyword(record, "isok", BooleanWord(row.isok));
+    record.push_back({"peak", "COMPONENT", DisplayNameForComponent(context.aliases, row.component), false});
+    for (const CalibrationMember& member :
+         CalibrationMembers(context.settings, IsTwoMixtureCalibration(context))) {
+        Add(record, member.key, CalibrationValueText(member, row, context.settings));
+    }
+    return record;
+}
+
+ExportRecord ComponentRecord(const ComponentResult& row, const CalcContext& context) {
+    ExportRecord record;
+    AddKeyword(record, "isok", BooleanWord(row.accepted));
+    record.push_back({"peak", "COMPONENT", DisplayNameForComponent(context.aliases, row.id), false});
+    for (const ComponentMember& member : ComponentMembers(context.settings)) {
+        Add(record, member.key, ComponentValueText(member, row, context.settings));
+    }
+    return record;
+}
+
+ExportRecord CalculationRecord(const CalcContext& context) {
+    ExportRecord record;
+    for (const CalculationQuantity& quantity : CalculationQuantities(context)) {
+        Add(record, quantity.key, PropertyValueText(quantity));
+        std::string uncertaintyName = "u";
+        uncertaintyName += quantity.key;
+        Add(record, uncertaintyName, PropertyUncertaintyText(quantity));
+    }
+    return record;
+}
+
+ExportRecord MethaneRecord(const CalcContext& context) {
+    ExportRecord record;
+    Add(record, "mncm", MethaneNumberText(context.methaneNumber.first, context.settings));
+    Add(record, "mn", MethaneNumberText(context.methaneNumber.second, context.settings));
+    return record;
+}
+
+ExportRecord SettingsRecord(const CalcContext& context) {
+    const CalcSettings& settings = context.settings;
+    ExportRecord record;
+    const std::u16string_view method = CalibrationMethodLetter(settings.clbrCalcMethod);
+    if (!method.empty()) {
+        record.push_back({"method", "CALCMETHOD", std::u16string(method), false});
+    }
+    AddKeyword(record, "control", BooleanWord(settings.clbrControl));
+    AddKeyword(record, "mixtureconformity", BooleanWord(settings.clbrMixtureConformity));
+    AddKeyword(record, "pressure", BooleanWord(settings.clcPressure));
+    const std::u16string_view measureTemperature = MeasureTemperatureText(settings.clcMeasureTemp);
+    if (!measureTemperature.empty()) {
+        Add(record, "measuretemp", std::u16string(measureTemperature));
+    }
+    const std::u16string_view burnoutTemperature = BurnoutTemperatureText(settings.clcBurnoutTemp);
+    if (!burnoutTemperature.empty()) {
+        Add(record, "burnouttemp", std::u16string(burnoutTemperature));
+    }
+    AddKeyword(record, "methanediff", BooleanWord(settings.clcMethaneDiff));
+    AddKeyword(record, "identitymatrix", BooleanWord(settings.clcIdentityMatrix));
+    AddKeyword(record, "conformity", BooleanWord(settings.clcMixtureConformity));
+    AddKeyword(record, "laboratory", BooleanWord(IsLaboratoryChromatograph(settings)));
+    return record;
+}

@@ -1,0 +1,87 @@
+#include "output/ExportFile.h"
+
+#include <filesystem>
+
+#include "platform/Platform.h"
+#include "platform/TempFiles.h"
+#include "text/StringTable.h"
+
+std::u16string MakeExportPath(std::u16string_view folder, std::u16string_view extension) {
+    const std::u16string directory = folder.empty() ? platform::TempDirectory() : std::u16string(folder);
+    if (directory.empty()) {
+        return {};
+    }
+    std::u16string path = platform::CreateUniqueTempFile(directory, u"EXP");
+    if (path.empty()) {
+        return {};
+    }
+    path += extension;
+    if (path.size() > kExportPathCapacity) {
+        return {};
+    }
+    return path;
+}
+
+ExportFileWriter::ExportFileWriter(const std::u16string& path) {
+    if (path.empty()) {
+        return;
+    }
+    // Binary: the bytes reach the file without line-end translation.
+    file_.open(std::filesystem::path(path), std::ios::binary | std::ios::out | std::ios::trunc);
+    open_ = file_.is_open();
+}
+
+void ExportFileWriter::Append(std::string_view bytes) {
+    if (!open_ || failed_) {
+        return;
+    }
+    file_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    failed_ = !file_.good();
+}
+
+bool ExportFileWriter::Close() {
+    if (!open_) {
+        return false;
+    }
+    open_ = false;
+    if (!failed_) {
+        file_.flush();
+        failed_ = !file_.good();
+    }
+    file_.close();
+    failed_ = failed_ || file_.fail();
+    return !failed_;
+}
+
+ExportWriteResult WriteExportFile(const std::u16string& path, std::string_view bytes) {
+    ExportFileWriter writer(path);
+    if (!writer.IsOpen()) {
+        return ExportWriteResult::CannotOpen;
+    }
+    writer.Append(bytes);
+    return writer.Close() ? ExportWriteResult::Written : ExportWriteResult::WriteFailed;
+}
+
+int32_t ReportExportWrite(const ExportHost& host, ExportWriteResult result, WriteErrorText writeErrorText) {
+    if (result == ExportWriteResult::Written) {
+        return 1;
+    }
+    const bool ownWriteText =
+        result == ExportWriteResult::WriteFailed && writeErrorText == WriteErrorText::OwnText;
+    if (host.showError) {
+        host.showError(
+            LoadText(StringId::ErrorCaption),
+            LoadText(ownWriteText ? StringId::FileWriteError : StringId::CannotOpenFileForWriting));
+    }
+    return 0;
+}
+
+int32_t SaveExportFile(const ExportHost& host, std::u16string_view extension, std::string_view bytes,
+                       WriteErrorText writeErrorText, std::u16string& path) {
+    const std::u16string exportPath = MakeExportPath(host.folder, extension);
+    if (exportPath.empty()) {
+        return ReportExportWrite(host, ExportWriteResult::CannotOpen, writeErrorText);
+    }
+    path = exportPath;
+    return ReportExportWrite(host, WriteExportFile(exportPath, bytes), writeErrorText);
+}

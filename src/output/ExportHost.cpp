@@ -1,0 +1,14 @@
+#include "output/ExportHost.h"
+
+#include "data/MixtureLoading.h"
+#include "platform/LocalTime.h"
+
+ExportSources DefaultExportSources() {
+    ExportSources sources;
+    sources.loadMixture = [](const CalcContext& context, std::u16string_view mixtureName,
+                             std::vector<MixtureComponent>& components) {
+        LoadMixture(context, mixtureName, components);
+    };
+    sources.localDateTime = platform::ShortDateTimeText;
+    return sources;
+}
