@@ -66,12 +66,16 @@ TEST(MethaneByDifference, OthersAboveTheWholeGiveANegativeFraction) {
     EXPECT_DOUBLE_EQ(CalcMethane(fractions.data(), 2), -5.0);
 }
 
+TEST(MethaneByDifference, NothingElseMeasuredIsAllMethane) {
+    EXPECT_EQ(CalcMethane(nullptr, 0), 100.0);
+    EXPECT_EQ(CalcMethaneU(nullptr, 0), 0.0);
+}
+
 TEST(MethaneByDifference, Rejections) {
     const std::vector<FractionEntry> withNaN = {Entry(u"ethane", 3.0), Entry(u"propane", kNaN)};
     const std::vector<FractionEntry> withInf = {Entry(u"ethane", kInf), Entry(u"propane", 1.0)};
     const std::vector<FractionEntry> huge = {Entry(u"ethane", 1e200), Entry(u"propane", 1e200)};
     EXPECT_EQ(CalcMethane(nullptr, 2), 0.0);
-    EXPECT_EQ(CalcMethane(withNaN.data(), 0), 0.0);
     EXPECT_EQ(CalcMethane(withNaN.data(), -1), 0.0);
     EXPECT_EQ(CalcMethane(withNaN.data(), 2), 0.0);
     EXPECT_EQ(CalcMethane(withInf.data(), 2), 0.0);

@@ -172,7 +172,11 @@ bool ControlCheck(const double* areas, int32_t n, double concentration) {
 }
 
 double CalcMethane(const FractionEntry* entries, int32_t count) {
-    if (entries == nullptr || count <= 0) {
+    // No other component measured: the gas is all methane.
+    if (count == 0) {
+        return 100.0;
+    }
+    if (entries == nullptr || count < 0) {
         return 0.0;
     }
     return gost::GuardedCall(0.0,

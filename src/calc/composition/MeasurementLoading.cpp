@@ -1,0 +1,27 @@
+#include "calc/composition/MeasurementLoading.h"
+
+#include "calc/Status.h"
+#include "calc/composition/HeavyHydrocarbons.h"
+#include "calc/composition/MethodTable.h"
+#include "data/PeakLoading.h"
+
+HeavyGroupMode HeavyGroupModeOf(int32_t calibrationKind) {
+    return calibrationKind == kMethodB || calibrationKind == kMethodC2 ? HeavyGroupMode::C6Plus
+                                                                       : HeavyGroupMode::C6C7C8;
+}
+
+int32_t LoadMeasurements(const CalcContext& context, std::span<const int64_t> assayIds,
+                         C6PlusFactor c6plusFactor, std::vector<Measurement>& measurements) {
+    for (const int64_t assayId : assayIds) {
+        Measurement measurement;
+        measurement.assayId = assayId;
+        const int32_t loaded = LoadAssayPeaks(context, assayId, measurement.peaks);
+        if (loaded < 0) {
+            return loaded;
+        }
+        GroupHeavyHydrocarbons(measurement.peaks, HeavyGroupModeOf(context.calibrationKind));
+        ComputePeakConcentrations(context, measurement.peaks, c6plusFactor);
+        measurements.push_back(std::move(measurement));
+    }
+    return Status::Ok;
+}

@@ -1,0 +1,28 @@
+// Molar fractions of the peaks of one analysis chromatogram from the calibration in the context: by the
+// mean calibration factor K (methods А and Б) or by the calibration line area = a·x + b (methods В1 and
+// В2) of GOST 31371.7-2020.
+#pragma once
+
+#include <vector>
+
+#include "calc/CalcContext.h"
+
+// Which calibration result a peak "c6plus" uses: its own, or in the second component table of method Б
+// the result "c6plusstar" (С6+ calibrated by the second reference value).
+enum class C6PlusFactor {
+    C6Plus,
+    C6PlusStar,
+};
+
+// The calibration line of a peak for methods В1 and В2: the first result of the component; for carbon
+// dioxide, nitrogen and oxygen not treated as linear (with "Tarvel/clbrCalcMethod" 2 or 3) the
+// low-range line (conc1 and conc2 both in [0.005, 0.025] mol %) while the area is not above
+// a·0.025 + b of that line, else the first result with both concentrations outside that range. Null when
+// the line needed is missing.
+const CalibrationResult* CalibrationLineFor(const CalcContext& context, const ComponentResult& peak);
+
+// Writes each peak's molar fraction into both molarFraction and rawFraction by the method the context's
+// calibration was computed by (calibrationKind); a peak without a calibration result, and every peak
+// under another method, keeps 0.
+void ComputePeakConcentrations(const CalcContext& context, std::vector<ComponentResult>& peaks,
+                               C6PlusFactor c6plusFactor);

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+#include "calc/composition/HeavyHydrocarbons.h"
+
+namespace {
+
+ComponentResult Peak(std::u16string_view id, double time, double area, double height) {
+    ComponentResult peak;
+    peak.id = id;
+    peak.time = time;
+    peak.area = area;
+    peak.height = height;
+    return peak;
+}
+
+struct Expected {
+    std::u16string_view id;
+    double time;
+    double area;
+    double height;
+};
+
+void ExpectPeaks(const std::vector<ComponentResult>& peaks, std::initializer_list<Expected> expected) {
+    ASSERT_EQ(peaks.size(), expected.size());
+    size_t i = 0;
+    for (const Expected& e : expected) {
+        EXPECT_EQ(peaks[i].id, e.id) << "peak " << i;
+        EXPECT_DOUBLE_EQ(peaks[i].time, e.time) << "peak " << i;
+        EXPECT_DOUBLE_EQ(peaks[i].area, e.area) << "peak " << i;
+        EXPECT_DOUBLE_EQ(peaks[i].height, e.height) << "peak " << i;
+        ++i;
+    }
+}
+
+TEST(GroupHeavyHydrocarbons, C6PlusTakesEverythingHeavierThanPentane) {
+    std::vector<ComponentResult> peaks = {
+        Peak(u"methane", 2.0, 1000, 10),      Peak(u"n_pentane", 9.0, 50, 5),
+        Peak(u"2_methylpentane", 10.3, 7, 3), Peak(u"benzene", 12.4, 2, 1),
+        Peak(u"n_hexane", 11.2, 11, 4),       Peak(u"toluene", 15.1, 1, 0.5),
+        Peak(u"? Пик 1", 16.0, 9, 2),         Peak(u"nonane", 18.0, 0.5, 0.1),
+    };
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6Plus);
+    // Benzene (78.1) and toluene are heavier than n-pentane (72.15); an unknown peak has no molar mass.
+    ExpectPeaks(peaks, {{u"methane", 2.0, 1000, 10},
+                        {u"n_pentane", 9.0, 50, 5},
+                        {u"? Пик 1", 16.0, 9, 2},
+                        {u"c6plus", 10.3, 7 + 2 + 11 + 1 + 0.5, 3}});
+}
+
+TEST(GroupHeavyHydrocarbons, C6C7C8ByMolarMassWithTolueneApart) {
+    std::vector<ComponentResult> peaks = {
+        Peak(u"cyclohexane", 9.5, 3, 1),         // 84.16: below С6, stays
+        Peak(u"n_octane", 16.7, 4, 2),           // С8
+        Peak(u"n_hexane", 11.2, 10, 5),          // С6
+        Peak(u"benzene", 12.4, 6, 3),            // 78.11: stays
+        Peak(u"methylcyclohexane", 13.0, 2, 1),  // 98.19: С6
+        Peak(u"n_heptane", 13.8, 8, 4),          // С7
+        Peak(u"toluene", 15.1, 5, 2),            // never grouped
+        Peak(u"ethylcyclohexane", 16.0, 1, 0.5), // 112.2: С7
+        Peak(u"nonane", 18.0, 0.7, 0.2),         // С9: stays
+        Peak(u"c6", 11.0, 0.25, 0.1),            // an earlier group peak joins its own group
+    };
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
+    ExpectPeaks(peaks, {{u"cyclohexane", 9.5, 3, 1},
+                        {u"benzene", 12.4, 6, 3},
+                        {u"toluene", 15.1, 5, 2},
+                        {u"nonane", 18.0, 0.7, 0.2},
+                        {u"c6", 11.2, 10 + 2 + 0.25, 5},
+                        {u"c7", 13.8, 8 + 1, 4},
+                        {u"c8", 16.7, 4, 2}});
+}
+
+TEST(GroupHeavyHydrocarbons, GroupKeepsTimeOfFirstMemberMetWhileItsAreaIsZero) {
+    std::vector<ComponentResult> peaks = {
+        Peak(u"n_hexane", 11.2, 0.0, 0.0),
+        Peak(u"2_methylpentane", 10.3, 5, 2),
+        Peak(u"3_methylpentane", 10.6, 6, 3),
+    };
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
+    ExpectPeaks(peaks, {{u"c6", 10.3, 11, 2}});
+}
+
+TEST(GroupHeavyHydrocarbons, GroupWithoutRetentionTimeIsNotAppended) {
+    // Members at time 0 are removed and their group, with no time above zero, is dropped as well.
+    std::vector<ComponentResult> peaks = {Peak(u"methane", 2.0, 100, 1), Peak(u"n_heptane", 0.0, 5, 1),
+                                          Peak(u"n_octane", 16.7, 3, 1)};
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
+    ExpectPeaks(peaks, {{u"methane", 2.0, 100, 1}, {u"c8", 16.7, 3, 1}});
+
+    std::vector<ComponentResult> backFlushed = {Peak(u"n_hexane", 0.0, 5, 1), Peak(u"ethane", 3.0, 50, 1)};
+    GroupHeavyHydrocarbons(backFlushed, HeavyGroupMode::C6Plus);
+    ExpectPeaks(backFlushed, {{u"ethane", 3.0, 50, 1}});
+}
+
+TEST(GroupHeavyHydrocarbons, NoHeavyPeaksLeavesTheListAsItIs) {
+    std::vector<ComponentResult> peaks = {Peak(u"methane", 2.0, 100, 1), Peak(u"ethane", 3.0, 10, 1)};
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6Plus);
+    ExpectPeaks(peaks, {{u"methane", 2.0, 100, 1}, {u"ethane", 3.0, 10, 1}});
+    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
+    ExpectPeaks(peaks, {{u"methane", 2.0, 100, 1}, {u"ethane", 3.0, 10, 1}});
+}
+
+} // namespace
