@@ -1,0 +1,41 @@
+// The comparisons of the calibration checks (GOST 31371.7-2020, methods А, Б, В1, В2), written so that a
+// value a hostile database or an undefined quotient produces is judged explicitly: a check never passes
+// on a number that is not finite, and a relative deviation is never formed against a certified
+// concentration of zero.
+#pragma once
+
+#include <cmath>
+#include <limits>
+
+#include "calc/rounding/ZeroTolerance.h"
+
+// The calibration counts a value as zero when its magnitude is not above 2^-52, the bound included.
+inline bool IsCalibrationZero(double value) {
+    return std::fabs(value) <= kZeroTolerance;
+}
+
+// A certified concentration (mol %) that a relative deviation can be formed against: a finite value
+// above zero.
+inline bool IsUsableConcentration(double concentrationMolPct) {
+    return std::isfinite(concentrationMolPct) && concentrationMolPct > kZeroTolerance;
+}
+
+// value ≤ limit; false when either is not a finite number.
+inline bool NotAboveLimit(double value, double limit) {
+    return std::isfinite(value) && std::isfinite(limit) && value <= limit;
+}
+
+// value < limit; false when either is not a finite number.
+inline bool BelowLimit(double value, double limit) {
+    return std::isfinite(value) && std::isfinite(limit) && value < limit;
+}
+
+// |certified − found| / certified · 100, %. Not a number when the certified concentration is not usable:
+// the deviation is undefined there, and the pages and exports show a value that is not a number as
+// missing.
+inline double RelativeDeviationPercent(double certifiedMolPct, double foundMolPct) {
+    if (!IsUsableConcentration(certifiedMolPct)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return std::fabs(certifiedMolPct - foundMolPct) / certifiedMolPct * 100.0;
+}

@@ -1,0 +1,204 @@
+#include "calc/calibration/OneMixtureCalibration.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "calc/Status.h"
+#include "calc/bindings/Gost31371Binding.h"
+#include "calc/calibration/CalibrationAssays.h"
+#include "calc/calibration/CalibrationComparisons.h"
+#include "calc/calibration/ConstantComponents.h"
+#include "calc/calibration/MethodTableRanges.h"
+#include "calc/calibration/WindowAreas.h"
+#include "calc/journal/ContextJournal.h"
+#include "data/AliasLookup.h"
+#include "data/MixtureLoading.h"
+#include "data/MixtureLookup.h"
+#include "text/StringTable.h"
+
+namespace {
+constexpr size_t kWindow = 3;                  // consecutive calibration chromatograms judged together
+constexpr int32_t kMethodA = 0;                // table of metrological characteristics of method А
+constexpr int32_t kMethodB = 1;                // and of method Б
+constexpr double kExtendedLowerMolPct = 0.001; // method Б extended below its range by method А's rows
+constexpr double kExtendedUpperMolPct = 0.005;
+// Without the range control the limit is 80 % of the relative expanded uncertainty of the method.
+constexpr double kUncertaintyShareOfLimit = 0.8;
+
+struct MethodTable {
+    const MetrologyRow* rows = nullptr;
+    int32_t count = 0;
+};
+
+MethodTable TableOfMethod(int32_t method) {
+    MethodTable table;
+    table.rows = MetrologyTableForMethod(method, &table.count);
+    return table;
+}
+
+const std::u16string* GeneralMixture(const CalcContext& context) {
+    for (const ComponentMixtures& assignment : context.mixtures) {
+        if (assignment.component.empty() && !assignment.first.empty()) {
+            return &assignment.first;
+        }
+    }
+    return nullptr;
+}
+
+bool AnyAreaNonZero(const AreaSeries& series) {
+    for (size_t slot = 0; slot < kWindow; ++slot) {
+        if (!IsCalibrationZero(series.areas[slot])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The limit for the rate of acceptability of the three factors.
+double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable& table,
+                 const std::u16string& componentId, double concentration) {
+    const Gost31371Binding& library = Gost31371();
+    double limit = library.CalcLimitValue(table.rows, table.count, componentId.c_str(), concentration);
+    if (IsCalibrationZero(limit) && context.settings.clcExtRange && c6plusMode &&
+        concentration >= kExtendedLowerMolPct && concentration <= kExtendedUpperMolPct) {
+        const MethodTable tableA = TableOfMethod(kMethodA);
+        limit = library.CalcLimitValue(tableA.rows, tableA.count, componentId.c_str(), concentration);
+    }
+    if (context.settings.clcCtlRange) {
+        return limit;
+    }
+    // A concentration that is not above zero (or not finite) has no relative uncertainty: the limit is
+    // then missing, as for a zero concentration, rather than negative or not a number.
+    if (!IsUsableConcentration(concentration)) {
+        return 0.0;
+    }
+    const double uncertainty =
+        UncertaintyByUppermostRange(table.rows, table.count, componentId, concentration);
+    return uncertainty / concentration * 100.0 * kUncertaintyShareOfLimit;
+}
+
+// Explains a missing limit: the concentration outside the method's measuring range of the component
+// (243), or the component absent from the method's table (244). Inside the range nothing is said.
+void ReportMissingLimit(CalcContext& context, const MethodTable& table, const std::u16string& componentId,
+                        double concentration) {
+    const ComponentMeasuringRange range = MeasuringRangeOf(table.rows, table.count, componentId);
+    const std::u16string name = DisplayNameForComponent(context.aliases, componentId);
+    if (!range.found) {
+        AddMessage(context, JournalCategory::Calib, StringId::ComponentNotInMethodTable, {name});
+        return;
+    }
+    if (!(concentration >= range.lowerMolPct && concentration <= range.upperMolPct)) {
+        AddMessage(context, JournalCategory::Calib, StringId::ComponentOutOfMethodRange,
+                   {name, concentration, range.lowerMolPct, range.upperMolPct});
+    }
+}
+
+CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, const MethodTable& table,
+                                     const std::vector<MixtureComponent>& composition,
+                                     const AreaSeries& series) {
+    const Gost31371Binding& library = Gost31371();
+    const MixtureConcentration certified = FindMixtureConcentration(composition, series.id);
+    const double concentration = certified.concentration;
+
+    double factor = 0.0;
+    double rate = 0.0;
+    library.CalcCalibFactorMCnt(series.areas.data(), static_cast<int32_t>(kWindow), concentration, &factor,
+                                &rate);
+    const double meanArea = MeanArea(series, 0, kWindow);
+    const double norm = RateLimit(context, c6plusMode, table, series.id, concentration);
+    if (IsCalibrationZero(norm)) {
+        ReportMissingLimit(context, table, series.id, concentration);
+    }
+
+    CalibrationResult result;
+    // A component the mixture does not certify (or certifies as zero or less) has no factor to judge:
+    // it fails even when its three areas agree exactly.
+    result.isok = IsUsableConcentration(concentration) && NotAboveLimit(rate, norm);
+    result.component = series.id;
+    result.conc1 = concentration;
+    result.digits1 = certified.decimals;
+    result.digits2 = -1;
+    result.ink1 = library.CalcCalibFactorDiv(concentration, series.areas[0]);
+    result.ink2 = library.CalcCalibFactorDiv(concentration, series.areas[1]);
+    result.ink3 = library.CalcCalibFactorDiv(concentration, series.areas[2]);
+    result.midk = factor;
+    result.mda1 = meanArea;
+    result.rate1 = rate;
+    result.norm1 = norm;
+    return result;
+}
+} // namespace
+
+int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
+    const std::u16string* const generalMixture = GeneralMixture(context);
+    if (generalMixture == nullptr) {
+        AddMessage(context, JournalCategory::Calib, StringId::NoCalibrationMixture);
+        return Status::Failed;
+    }
+    const std::u16string mixture = *generalMixture;
+
+    const std::vector<int64_t> ids =
+        SelectCalibrationAssays(context, mixture, AssayRole::Calibration, kOneMixtureBatchMaximum);
+    if (ids.size() < kWindow) {
+        AddMessage(context, JournalCategory::Calib, StringId::NotEnoughCalibrationChromatograms,
+                   {mixture, static_cast<int>(ids.size()), static_cast<int>(kWindow)});
+        return Status::Failed;
+    }
+
+    std::vector<MixtureComponent> composition;
+    LoadMixture(context, mixture, composition);
+    const MethodTable table = TableOfMethod(c6plusMode ? kMethodB : kMethodA);
+    const bool c6plusStarCertified = c6plusMode && MixtureHasComponent(composition, u"c6plusstar");
+
+    std::vector<CalibrationResult> results;
+    bool taken = false;
+    size_t window = 0;
+    for (window = 0; window + kWindow <= ids.size(); ++window) {
+        const std::span<const int64_t> windowIds(ids.data() + window, kWindow);
+        std::vector<AreaSeries> series = LoadWindowAreas(context, windowIds, c6plusMode);
+        if (c6plusStarCertified) {
+            // С6+* is the same back-flushed peak calibrated by the second certified value of the
+            // mixture.
+            const auto c6plus = std::find_if(series.begin(), series.end(),
+                                             [](const AreaSeries& record) { return record.id == u"c6plus"; });
+            if (c6plus != series.end()) {
+                AreaSeries star = *c6plus;
+                star.id = u"c6plusstar";
+                series.push_back(std::move(star));
+            }
+        }
+
+        results.clear();
+        bool ok = true;
+        for (const AreaSeries& record : series) {
+            if (!AnyAreaNonZero(record)) {
+                continue;
+            }
+            if (context.settings.clcMethaneDiff && record.id == u"methane") {
+                continue;
+            }
+            if (IsConditionallyConstant(context, record.id)) {
+                continue;
+            }
+            CalibrationResult result = CalibrateComponent(context, c6plusMode, table, composition, record);
+            ok = ok && result.isok;
+            results.push_back(std::move(result));
+        }
+        if (ok && !results.empty()) {
+            taken = true;
+            break;
+        }
+    }
+    if (!taken) {
+        window = ids.size() - kWindow; // the last window tried
+    }
+
+    context.calibration = std::move(results);
+    context.calibrationKind = c6plusMode ? kMethodB : kMethodA;
+    context.calibrationOk = taken;
+    context.calibrationAssays.clear();
+    AddCalibrationAssays(context, std::span<const int64_t>(ids.data() + window, kWindow));
+    return Status::Ok;
+}
