@@ -1,0 +1,31 @@
+// What a run on a simulated laboratory should give: the true molar fraction of each row of the component
+// table and the journal written as comparable lines.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "GasComposition.h"
+#include "calc/journal/MessageJournal.h"
+#include "text/Format.h"
+
+namespace pipelinetest {
+
+// "<category>|<text>" of every entry in journal order (UTF-8, so that a failing comparison is readable).
+std::vector<std::string> JournalLines(const MessageJournal& journal);
+// The line an entry with that category, string id and arguments has.
+std::string Line(uint32_t category, uint32_t stringId, std::initializer_list<FormatArg> args = {});
+
+// The display name of a component identifier in the default aliases.
+std::u16string NameOf(std::u16string_view componentId);
+
+// The molar fraction of a row of the component table in the true gas, mol %. The carbon-number groups
+// c6, c7 and c8 hold the hydrocarbons of their molar-mass range; c6plus, calibrated as n-hexane, reads the
+// hydrocarbons heavier than the pentanes in n-hexane equivalents (each weighted by its detector response
+// relative to n-hexane's), which is what a chromatograph calibrated so measures.
+double TrueFraction(const sim::GasComposition& gas, std::u16string_view rowId);
+
+} // namespace pipelinetest
