@@ -1,9 +1,8 @@
 #include "calc/bindings/Gost31371Binding.h"
 
-#include <cstring>
 #include <string>
 
-#include "platform/Platform.h"
+#include "calc/bindings/LibraryLoading.h"
 
 namespace {
 
@@ -14,55 +13,38 @@ struct LoadedGost31371 {
     Gost31371Binding binding;
 };
 
-// Copies a symbol's address into a function pointer (the object-to-function pointer conversion is only
-// conditionally supported, a byte copy is always defined). A missing symbol clears allFound.
-template <typename Function>
-void Resolve(const platform::DynamicLibrary& library, const char* name, Function& entry, bool& allFound) {
-    void* symbol = library.Symbol(name);
-    static_assert(sizeof(entry) == sizeof(symbol), "function and data pointers differ in size");
-    if (symbol == nullptr) {
-        entry = nullptr;
-        allFound = false;
-        return;
-    }
-    std::memcpy(&entry, &symbol, sizeof entry);
-}
-
 LoadedGost31371* Load() {
     auto* loaded = new LoadedGost31371;
-    std::u16string path = platform::DirectoryOf(platform::ModulePath());
-    path += u"Tarvel31371720";
-    path += platform::SharedLibraryExtension();
-    loaded->library = platform::DynamicLibrary(path);
+    loaded->library = OpenCalculationLibrary(u"Tarvel31371720");
     if (!loaded->library.IsLoaded()) {
         return loaded;
     }
     const platform::DynamicLibrary& library = loaded->library;
     Gost31371Binding& binding = loaded->binding;
     bool allFound = true;
-    Resolve(library, "GetDefaultConstTableMethodA", binding.GetDefaultConstTableMethodA, allFound);
-    Resolve(library, "GetDefaultConstTableMethodB", binding.GetDefaultConstTableMethodB, allFound);
-    Resolve(library, "GetDefaultConstTableMethodC1", binding.GetDefaultConstTableMethodC1, allFound);
-    Resolve(library, "GetDefaultConstTableMethodC2", binding.GetDefaultConstTableMethodC2, allFound);
-    Resolve(library, "CalcRQRate", binding.CalcRQRate, allFound);
-    Resolve(library, "CalcNormArea", binding.CalcNormArea, allFound);
-    Resolve(library, "CalcCalibFactorDiv", binding.CalcCalibFactorDiv, allFound);
-    Resolve(library, "CalcCalibFactorMCnt", binding.CalcCalibFactorMCnt, allFound);
-    Resolve(library, "CalcLimitValue", binding.CalcLimitValue, allFound);
-    Resolve(library, "CalcCalibFactorMVrb", binding.CalcCalibFactorMVrb, allFound);
-    Resolve(library, "CalcCalibFactorMVrbLS", binding.CalcCalibFactorMVrbLS, allFound);
-    Resolve(library, "CalcConcentrationMCnt", binding.CalcConcentrationMCnt, allFound);
-    Resolve(library, "CalcConcentrationMVrb", binding.CalcConcentrationMVrb, allFound);
-    Resolve(library, "AreasRelativeStandardDeviation", binding.AreasRelativeStandardDeviation, allFound);
-    Resolve(library, "AreasRelativeRange", binding.AreasRelativeRange, allFound);
-    Resolve(library, "GetAllowedValue", binding.GetAllowedValue, allFound);
-    Resolve(library, "CalibrationCheck", binding.CalibrationCheck, allFound);
-    Resolve(library, "ControlCheck", binding.ControlCheck, allFound);
-    Resolve(library, "CalcMethane", binding.CalcMethane, allFound);
-    Resolve(library, "CalcMethaneU", binding.CalcMethaneU, allFound);
-    Resolve(library, "Normalize", binding.Normalize, allFound);
-    Resolve(library, "CalcU", binding.CalcU, allFound);
-    Resolve(library, "CheckMoleFactor", binding.CheckMoleFactor, allFound);
+    ResolveEntry(library, "GetDefaultConstTableMethodA", binding.GetDefaultConstTableMethodA, allFound);
+    ResolveEntry(library, "GetDefaultConstTableMethodB", binding.GetDefaultConstTableMethodB, allFound);
+    ResolveEntry(library, "GetDefaultConstTableMethodC1", binding.GetDefaultConstTableMethodC1, allFound);
+    ResolveEntry(library, "GetDefaultConstTableMethodC2", binding.GetDefaultConstTableMethodC2, allFound);
+    ResolveEntry(library, "CalcRQRate", binding.CalcRQRate, allFound);
+    ResolveEntry(library, "CalcNormArea", binding.CalcNormArea, allFound);
+    ResolveEntry(library, "CalcCalibFactorDiv", binding.CalcCalibFactorDiv, allFound);
+    ResolveEntry(library, "CalcCalibFactorMCnt", binding.CalcCalibFactorMCnt, allFound);
+    ResolveEntry(library, "CalcLimitValue", binding.CalcLimitValue, allFound);
+    ResolveEntry(library, "CalcCalibFactorMVrb", binding.CalcCalibFactorMVrb, allFound);
+    ResolveEntry(library, "CalcCalibFactorMVrbLS", binding.CalcCalibFactorMVrbLS, allFound);
+    ResolveEntry(library, "CalcConcentrationMCnt", binding.CalcConcentrationMCnt, allFound);
+    ResolveEntry(library, "CalcConcentrationMVrb", binding.CalcConcentrationMVrb, allFound);
+    ResolveEntry(library, "AreasRelativeStandardDeviation", binding.AreasRelativeStandardDeviation, allFound);
+    ResolveEntry(library, "AreasRelativeRange", binding.AreasRelativeRange, allFound);
+    ResolveEntry(library, "GetAllowedValue", binding.GetAllowedValue, allFound);
+    ResolveEntry(library, "CalibrationCheck", binding.CalibrationCheck, allFound);
+    ResolveEntry(library, "ControlCheck", binding.ControlCheck, allFound);
+    ResolveEntry(library, "CalcMethane", binding.CalcMethane, allFound);
+    ResolveEntry(library, "CalcMethaneU", binding.CalcMethaneU, allFound);
+    ResolveEntry(library, "Normalize", binding.Normalize, allFound);
+    ResolveEntry(library, "CalcU", binding.CalcU, allFound);
+    ResolveEntry(library, "CheckMoleFactor", binding.CheckMoleFactor, allFound);
     binding.loaded = allFound;
     return loaded;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "calc/bindings/LibraryLoading.h"
 
 namespace {
 
@@ -11,25 +11,18 @@ struct LoadedGost6976 {
     Gost6976Binding binding;
 };
 
-template <typename Function>
-void Bind(const platform::DynamicLibrary& library, const char* name, Function& entry, bool& complete) {
-    entry = reinterpret_cast<Function>(library.Symbol(name));
-    complete = complete && entry != nullptr;
-}
-
 LoadedGost6976 Load() {
     LoadedGost6976 loaded;
-    const std::u16string path = platform::DirectoryOf(platform::ModulePath()) + u"Tarvel3136921" +
-                                std::u16string(platform::SharedLibraryExtension());
-    loaded.library = platform::DynamicLibrary(path);
+    loaded.library = OpenCalculationLibrary(u"Tarvel3136921");
     if (!loaded.library.IsLoaded()) {
         return loaded;
     }
     Gost6976Binding& binding = loaded.binding;
     bool complete = true;
-    Bind(loaded.library, "GetDefaultConstTable3136921", binding.GetDefaultConstTable3136921, complete);
-    Bind(loaded.library, "Calc3136921", binding.Calc3136921, complete);
-    Bind(loaded.library, "Calc3136921U", binding.Calc3136921U, complete);
+    ResolveEntry(loaded.library, "GetDefaultConstTable3136921", binding.GetDefaultConstTable3136921,
+                 complete);
+    ResolveEntry(loaded.library, "Calc3136921", binding.Calc3136921, complete);
+    ResolveEntry(loaded.library, "Calc3136921U", binding.Calc3136921U, complete);
     binding.loaded = complete;
     return loaded;
 }

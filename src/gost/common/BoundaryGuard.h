@@ -17,12 +17,14 @@ namespace gost {
 class FloatingPointGuard {
 public:
     FloatingPointGuard() {
-        std::feholdexcept(&saved_);
 #if defined(__SSE__)
         // MinGW-w64's feholdexcept and fesetenv handle only the x87 unit, while the Windows build does
-        // its double arithmetic in SSE2: the SSE control and status register is saved, masked and
-        // restored here as well (harmless where the C library already does it).
+        // its double arithmetic in SSE2: the SSE control and status register is saved (before
+        // feholdexcept clears its flags), masked and restored here as well.
         savedSse_ = _mm_getcsr();
+#endif
+        std::feholdexcept(&saved_);
+#if defined(__SSE__)
         _mm_setcsr((savedSse_ | kSseAllMasks) & ~kSseAllFlags);
 #endif
     }
