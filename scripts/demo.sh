@@ -8,7 +8,7 @@ cd "$root"
 bash scripts/setup.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target tarvel -j "$(nproc)" >/dev/null
-mkdir -p out/demo
-profile=out/demo/profile.txt
 ./build/linux/bin/tarvel info
-./build/linux/bin/tarvel settings --profile "$profile"
+# Writes out/demo/demo.db on the first run, calculates, prints the results and leaves the XML, JSON and
+# TXT exports, the HTML report (web*.html) and the profile in out/demo.
+./build/linux/bin/tarvel demo --out out/demo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -57,6 +58,12 @@ std::string Escape(const std::string& text) {
         }
     }
     return out;
+}
+
+// A UTF-8 path as the file system takes it (on Windows the narrow file functions would read the ANSI
+// code page).
+std::filesystem::path FilePath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 std::string Unescape(const std::string& text) {
@@ -194,8 +201,8 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
     }
     if (topic == "MainMenu/CreateNewMenu") {
         const auto* request = reinterpret_cast<const NewMenuRequest*>(second);
-        if (request == nullptr || request->size != 16 ||
-            request->path == nullptr || request->commandTopic == nullptr) {
+        if (request == nullptr || request->size != 16 || request->path == nullptr ||
+            request->commandTopic == nullptr) {
             return 0;
         }
         menu.push_back({FromBuffer(request->path, 4096), request->commandTopic});
@@ -274,7 +281,7 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
 }
 
 bool SubstituteHost::LoadProfileFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(FilePath(path), std::ios::binary);
     if (!file) {
         return false;
     }
@@ -305,7 +312,7 @@ bool SubstituteHost::SaveProfileFile(const std::string& path) const {
     for (const auto& [key, value] : profile) {
         text << Escape(Utf16ToUtf8(key)) << '=' << Escape(Utf16ToUtf8(value)) << '\n';
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(FilePath(path), std::ios::binary | std::ios::trunc);
     file << text.str();
     return static_cast<bool>(file);
 }

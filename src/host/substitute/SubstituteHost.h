@@ -55,7 +55,8 @@ public:
     // Runs a registered command as the host does when its menu item is chosen; false when none.
     bool RunCommand(std::string_view topic, intptr_t ownerWindow);
 
-    // The profile as a UTF-8 text file of "key=value" lines ("\\", "\n", "\r" escaped in both parts).
+    // The profile as a UTF-8 text file of "key=value" lines ("\\", "\n", "\r" escaped in both parts);
+    // path in UTF-8.
     bool LoadProfileFile(const std::string& path);
     bool SaveProfileFile(const std::string& path) const;
 

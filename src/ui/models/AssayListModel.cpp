@@ -1,0 +1,60 @@
+#include "ui/models/AssayListModel.h"
+
+#include "calc/CalcContext.h"
+#include "calc/rounding/Rounding.h"
+#include "platform/LocalTime.h"
+#include "text/StringTable.h"
+
+namespace {
+
+std::u16string RoleText(int32_t role) {
+    switch (static_cast<AssayRole>(role)) {
+    case AssayRole::Analysis:
+        return std::u16string(LoadText(StringId::AssayRoleAnalysis));
+    case AssayRole::Calibration:
+        return std::u16string(LoadText(StringId::AssayRoleCalibration));
+    case AssayRole::Control:
+        return std::u16string(LoadText(StringId::AssayRoleControl));
+    }
+    return std::u16string();
+}
+
+std::u16string DateText(int64_t date) {
+    return date != 0 ? platform::ShortDateTimeText(date) : std::u16string();
+}
+
+std::u16string PressureText(double pressureKPa, int32_t decimals) {
+    return IsMissingValue(pressureKPa) ? std::u16string(kMissingValueText)
+                                       : FormatFixed(pressureKPa, decimals);
+}
+
+} // namespace
+
+std::u16string FileNamePart(std::u16string_view path) {
+    const size_t separator = path.find_last_of(u"\\/");
+    return std::u16string(separator == std::u16string_view::npos ? path : path.substr(separator + 1));
+}
+
+PageTable BuildAssayList(const CalcContext& context) {
+    const CalcSettings& view = context.settings;
+    constexpr int32_t width = kAssayColumnWidthPixels;
+    PageTable page;
+    page.columns = {
+        MakePageColumn(StringId::AssayColumnFile, true, width),
+        MakePageColumn(StringId::AssayColumnUuid, view.viewAnalysisShowUUID, width),
+        MakePageColumn(StringId::AssayColumnSample, view.viewAnalysisShowSample, width),
+        MakePageColumn(StringId::AssayColumnMixture, view.viewAnalysisShowMixture, width),
+        MakePageColumn(StringId::AssayColumnTime, view.viewAnalysisShowDatetime, width),
+        MakePageColumn(StringId::AssayColumnType, true, width),
+        MakePageColumn(StringId::AssayColumnMethod, view.viewAnalysisShowMethod, width),
+        MakePageColumn(StringId::AssayColumnAtmPressure, view.viewAnalysisShowAtmPressure, width),
+    };
+    page.columns.back().rightAligned = true;
+    for (const Assay& assay : context.assays) {
+        page.rows.push_back({FileNamePart(assay.filename), assay.uuid, assay.sample, assay.mixture,
+                             DateText(assay.date), RoleText(assay.role), assay.method,
+                             PressureText(assay.atmpressure, view.viewAnalysisScaleAtmPressure)});
+        page.rowMarks.push_back(assay.included ? 1 : 0);
+    }
+    return page;
+}

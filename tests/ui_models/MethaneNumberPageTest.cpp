@@ -1,0 +1,127 @@
+// The methane-number page: the fixed rows of the two methane numbers (GOST 34704-2020 gives them as
+// whole numbers) and the intermediate tables each view setting adds.
+#include <gtest/gtest.h>
+
+#include "PageTestSupport.h"
+#include "calc/CalcContext.h"
+#include "text/StringTable.h"
+#include "ui/models/MethaneNumberPageModel.h"
+
+namespace {
+
+using Row = std::vector<std::u16string>;
+
+std::u16string T(uint32_t id) {
+    return std::u16string(LoadText(id));
+}
+
+CalcContext MethaneContext() {
+    CalcContext context;
+    context.methaneNumber = {82.456, 81.5};
+    MethaneNumberLists& lists = context.methaneNumberLists;
+    lists.simplifiedMixture = {{95.38264, 94.06721}, {3.0027, 2.9613}, {0.8985, 0.8861}, {0.7162, 0.7064}};
+    lists.motorFuelMixture = {{99.4452, 98.6209}, {0.5548, 0.5502}, {0.0, 1.0563}};
+    lists.initialMethaneNumbers = {{83.856, 1}, {82.51394, 2}, {79.2372, 3}};
+    lists.componentFractions = {
+        {94.0672, 94.0093, u"methane"}, {0.0, 0.0082, u"hydrogen"}, {-1.0, 0.0, u"c6"}};
+    return context;
+}
+
+TEST(MethaneNumberPage, ThreeColumnsWithTheirWidths) {
+    const PageTable page = BuildMethaneNumberPage(MethaneContext());
+    EXPECT_EQ(pagetest::HeaderIds(page), (std::vector<uint32_t>{222, 223, 224}));
+    ASSERT_EQ(page.columns.size(), 3u);
+    EXPECT_EQ(page.columns[0].widthPixels, 430);
+    EXPECT_EQ(page.columns[1].widthPixels, 100);
+    EXPECT_EQ(page.columns[2].widthPixels, 100);
+    EXPECT_TRUE(page.rowMarks.empty());
+}
+
+TEST(MethaneNumberPage, DefaultRowsAreTheTitlesAndTheTwoNumbersInWholeUnits) {
+    const PageTable page = BuildMethaneNumberPage(MethaneContext());
+    const std::vector<Row> expected = {
+        {T(222), T(223), T(224)},
+        {T(168), u"82", u"1"},
+        {T(169), u"82", u"1"}, // 81.5 rounds half away from zero
+    };
+    EXPECT_EQ(page.rows, expected);
+}
+
+TEST(MethaneNumberPage, WithoutGostTheScaleDecimals) {
+    CalcContext context = MethaneContext();
+    context.settings.viewMethaneGostMn = false;
+    context.settings.viewMethaneScaleMn = 2;
+    const PageTable page = BuildMethaneNumberPage(context);
+    EXPECT_EQ(page.rows[1][1], u"82.46");
+    EXPECT_EQ(page.rows[2][1], u"81.50");
+    EXPECT_EQ(page.rows[2][2], u"1");
+}
+
+TEST(MethaneNumberPage, NoResultIsWrittenAsZeroNotAsADash) {
+    CalcContext context;
+    const PageTable page = BuildMethaneNumberPage(context);
+    EXPECT_EQ(page.rows[1][1], u"0");
+    EXPECT_EQ(page.rows[2][1], u"0");
+}
+
+TEST(MethaneNumberPage, SimplifiedAndMotorFuelMixtures) {
+    CalcContext context = MethaneContext();
+    context.settings.viewMethaneShowArr = true;
+    context.settings.viewMethaneScaleArr = 3;
+    const PageTable page = BuildMethaneNumberPage(context);
+    const std::vector<Row> expected = {
+        {T(222), T(223), T(224)},     {T(168), u"82", u"1"},          {T(169), u"82", u"1"},
+        {T(208), T(165), T(166)},     {T(209), u"94.067", u"95.383"}, {T(210), u"2.961", u"3.003"},
+        {T(211), u"0.886", u"0.899"}, // 0.8985 rounds half away from zero
+        {T(212), u"0.706", u"0.716"}, {T(214), T(165), T(166)},       {T(215), u"98.621", u"99.445"},
+        {T(216), u"0.550", u"0.555"}, {T(217), u"1.056", u"0.000"},
+    };
+    EXPECT_EQ(page.rows, expected);
+}
+
+TEST(MethaneNumberPage, InitialMethaneNumbersAreNumberedFromOne) {
+    CalcContext context = MethaneContext();
+    context.settings.viewMethaneShowMnb = true;
+    context.settings.viewMethaneScaleMnb = 1;
+    const PageTable page = BuildMethaneNumberPage(context);
+    ASSERT_EQ(page.rows.size(), 7u);
+    EXPECT_EQ(page.rows[3], (Row{T(226), T(223), u""}));
+    EXPECT_EQ(page.rows[4], (Row{u"Mix2", u"83.9", u""}));
+    EXPECT_EQ(page.rows[5], (Row{u"Mix3", u"82.5", u""}));
+    EXPECT_EQ(page.rows[6], (Row{u"Mix4", u"79.2", u""}));
+}
+
+// A fraction at or below zero stays blank.
+TEST(MethaneNumberPage, ComponentsWithTheirPositiveFractions) {
+    CalcContext context = MethaneContext();
+    context.settings.viewMethaneShowComp = true;
+    context.settings.viewMethaneScaleComp = 2;
+    const PageTable page = BuildMethaneNumberPage(context);
+    ASSERT_EQ(page.rows.size(), 7u);
+    EXPECT_EQ(page.rows[3], (Row{T(219), T(220), T(221)}));
+    EXPECT_EQ(page.rows[4], (Row{u"Метан", u"94.01", u"94.07"}));
+    EXPECT_EQ(page.rows[5], (Row{u"Водород", u"0.01", u""}));
+    EXPECT_EQ(page.rows[6], (Row{u"С6", u"", u""}));
+}
+
+TEST(MethaneNumberPage, AllTablesInTheirOrder) {
+    CalcContext context = MethaneContext();
+    context.settings.viewMethaneShowArr = context.settings.viewMethaneShowMnb =
+        context.settings.viewMethaneShowComp = true;
+    const PageTable page = BuildMethaneNumberPage(context);
+    ASSERT_EQ(page.rows.size(), 3u + 9u + 4u + 4u);
+    EXPECT_EQ(page.rows[3][0], T(208));
+    EXPECT_EQ(page.rows[12][0], T(226));
+    EXPECT_EQ(page.rows[16][0], T(219));
+}
+
+// Without a calculated methane number the tables have their headings only.
+TEST(MethaneNumberPage, EmptyListsGiveHeadingsOnly) {
+    CalcContext context;
+    context.settings.viewMethaneShowArr = context.settings.viewMethaneShowMnb =
+        context.settings.viewMethaneShowComp = true;
+    EXPECT_EQ(pagetest::FirstCells(BuildMethaneNumberPage(context)),
+              (std::vector<std::u16string>{T(222), T(168), T(169), T(208), T(214), T(226), T(219)}));
+}
+
+} // namespace
