@@ -92,6 +92,18 @@ TEST_F(FailingRun, NoMixtureAssignedForMethodA) {
               std::vector<std::string>{Line(JournalCategory::Calib, StringId::NoCalibrationMixture)});
 }
 
+TEST_F(FailingRun, NoMixtureAssignedForMethodC1IsExplained) {
+    LaboratoryPlan plan;
+    plan.method = Method::C1;
+    Write(plan);
+    context.mixtures.clear();
+
+    EXPECT_EQ(RunCalculation(context), Status::Failed);
+
+    EXPECT_EQ(JournalLines(context.journal),
+              std::vector<std::string>{Line(JournalCategory::Calib, StringId::NoCalibrationMixture)});
+}
+
 TEST_F(FailingRun, TooFewCalibrationChromatogramsForMethodA) {
     LaboratoryPlan plan;
     plan.calibrationRuns = 2;

@@ -15,6 +15,11 @@ constexpr int32_t kMethodC2 = 3; // В2
 
 int32_t CalibrateTwoMixtures(CalcContext& context, bool c6plusMode) {
     context.calibration.clear();
+    // With no assignment at all the calibration cannot run; the run fails, and the journal says why
+    // (as it does for methods А and Б) instead of leaving the user with an unexplained error.
+    if (context.mixtures.empty()) {
+        AddMessage(context, JournalCategory::Calib, StringId::NoCalibrationMixture, {});
+    }
     for (const ComponentMixtures& assignment : context.mixtures) {
         if (assignment.first.empty()) {
             AddMessage(context, JournalCategory::Calib, StringId::NoFirstCalibrationMixture,
