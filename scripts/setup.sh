@@ -59,7 +59,11 @@ if [ ! -f "$deps/sqlite/sqlite3.c" ] || [ ! -f "$deps/pugixml/pugixml.cpp" ]; th
         else
             codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
             mirror=$(grep -hm1 -oE 'https?://[^ ]+/debian/?' /etc/apt/sources.list 2>/dev/null || true)
-            echo "deb-src ${mirror:-http://deb.debian.org/debian} $codename main" |
+            if [ -z "$mirror" ]; then
+                echo "setup: no Debian package source is configured; add a deb-src entry for $codename" >&2
+                exit 1
+            fi
+            echo "deb-src $mirror $codename main" |
                 "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/tarvel-deb-src.list >/dev/null
         fi
         updated=0
