@@ -31,23 +31,6 @@ DynamicLibrary::DynamicLibrary(std::u16string_view path) {
     handle_ = dlopen(Utf16ToUtf8(path).c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
-DynamicLibrary::~DynamicLibrary() {
-    Reset();
-}
-
-DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = nullptr;
-}
-
-DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        handle_ = other.handle_;
-        other.handle_ = nullptr;
-    }
-    return *this;
-}
-
 void* DynamicLibrary::Symbol(const char* name) const {
     return handle_ != nullptr ? dlsym(handle_, name) : nullptr;
 }

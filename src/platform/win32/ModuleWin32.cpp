@@ -46,23 +46,6 @@ DynamicLibrary::DynamicLibrary(std::u16string_view path) {
     handle_ = LoadLibraryW(Wide(copy));
 }
 
-DynamicLibrary::~DynamicLibrary() {
-    Reset();
-}
-
-DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = nullptr;
-}
-
-DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        handle_ = other.handle_;
-        other.handle_ = nullptr;
-    }
-    return *this;
-}
-
 void* DynamicLibrary::Symbol(const char* name) const {
     if (handle_ == nullptr) {
         return nullptr;
