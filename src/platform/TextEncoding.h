@@ -13,9 +13,8 @@ namespace platform {
 uint32_t AnsiCodePage();
 
 // text in the ANSI code page, no byte-order mark. A character the code page lacks becomes the code
-// page's default character "?"; on Windows the system may first map it to a similar character that
-// the code page has ("best fit", e.g. a Latin letter with an accent to the plain letter), on Linux it
-// does not. An unpaired surrogate also becomes "?".
+// page's default character "?" on both builds, never a similar-looking character of the code page
+// (no "best fit"). An unpaired surrogate also becomes "?".
 std::string ToAnsiCodePage(std::u16string_view text);
 
 } // namespace platform

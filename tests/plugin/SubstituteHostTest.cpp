@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "calc/CalcContext.h"
 #include "host/substitute/SubstituteHost.h"
@@ -16,6 +18,11 @@ std::string TempFile(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 TEST(ProfileFile, RoundTripsTextsIntsAndRectangles) {
     const std::string path = TempFile("tarvel-profile-roundtrip.txt");
     {
@@ -23,7 +30,7 @@ TEST(ProfileFile, RoundTripsTextsIntsAndRectangles) {
         SetHostServices(host.Services());
         ProfileSetInt(u"Tarvel/clbrCalcMethod", 2);
         ProfileSetRect(u"Tarvel/WState", {-10, 20, 830, 640});
-        ProfileSetString(u"Tarvel/ReportProp000", u"Примечание/строка 1\nстрока 2 \\ конец");
+        ProfileSetString(u"Tarvel/ReportProp000", u"Примечание/строка 1 \\ конец");
         ASSERT_TRUE(host.SaveProfileFile(path));
         SetHostServices(nullptr);
     }
@@ -39,8 +46,43 @@ TEST(ProfileFile, RoundTripsTextsIntsAndRectangles) {
     EXPECT_EQ(rect.bottom, 640);
     std::u16string text;
     ASSERT_TRUE(ProfileGetString(u"Tarvel/ReportProp000", text));
-    EXPECT_EQ(text, u"Примечание/строка 1\nстрока 2 \\ конец");
+    EXPECT_EQ(text, u"Примечание/строка 1 \\ конец");
     SetHostServices(nullptr);
+    std::remove(path.c_str());
+}
+
+// A person writes Windows and UNC paths into the file: every character after the first "=" is the value.
+TEST(ProfileFile, ValuesAreReadAndWrittenLiterally) {
+    const std::string path = TempFile("tarvel-profile-literal.txt");
+    const std::string typed = "Tarvel/expCommand=C:\\Tools\\t.exe\n"
+                              "Tarvel/expParams=\\\\server\\share\\new.xml %F\n"
+                              "Tarvel/ReportProp000=Ключ=значение \\n \\t\\\n";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << typed;
+    }
+    SubstituteHost host;
+    ASSERT_TRUE(host.LoadProfileFile(path));
+    EXPECT_EQ(host.profile[u"Tarvel/expCommand"], u"C:\\Tools\\t.exe");
+    EXPECT_EQ(host.profile[u"Tarvel/expParams"], u"\\\\server\\share\\new.xml %F");
+    EXPECT_EQ(host.profile[u"Tarvel/ReportProp000"], u"Ключ=значение \\n \\t\\");
+    ASSERT_TRUE(host.SaveProfileFile(path));
+    EXPECT_EQ(ReadWholeFile(path), "Tarvel/ReportProp000=Ключ=значение \\n \\t\\\n"
+                                   "Tarvel/expCommand=C:\\Tools\\t.exe\n"
+                                   "Tarvel/expParams=\\\\server\\share\\new.xml %F\n");
+    std::remove(path.c_str());
+}
+
+TEST(ProfileFile, ASettingThatCannotStayOnOneLineIsRefusedByNameAndTheRestIsKept) {
+    const std::string path = TempFile("tarvel-profile-refused.txt");
+    SubstituteHost host;
+    host.profile[u"Tarvel/ReportProp000"] = u"строка 1\nстрока 2";
+    host.profile[u"Tarvel/ReportProp001"] = u"возврат\r";
+    host.profile[u"Tarvel/expCommand"] = u"C:\\t.exe";
+    std::string error;
+    EXPECT_FALSE(host.SaveProfileFile(path, &error));
+    EXPECT_NE(error.find("Tarvel/ReportProp000, Tarvel/ReportProp001"), std::string::npos) << error;
+    EXPECT_EQ(ReadWholeFile(path), "Tarvel/expCommand=C:\\t.exe\n");
     std::remove(path.c_str());
 }
 

@@ -12,6 +12,7 @@
 #include "host/cli/Console.h"
 #include "host/cli/DateArgument.h"
 #include "host/cli/HostSetup.h"
+#include "platform/LocalTime.h"
 #include "text/CaseFold.h"
 #include "text/Format.h"
 #include "text/Utf.h"
@@ -109,6 +110,26 @@ bool ReadFilters(DataBase::Handle& handle, const ParsedOptions& options, AssaySe
     return true;
 }
 
+// What a search that found nothing looked for, and how to look wider.
+void ExplainEmptySearch(const ParsedOptions& options, const AssaySearch& search) {
+    PrintLine(u"no " + std::u16string(search.calibration ? u"calibration or control" : u"analysis") +
+              u" chromatogram from " + platform::ShortDateTimeText(search.fromDate) + u" to " +
+              platform::ShortDateTimeText(search.toDate) + u" (local time)");
+    std::u16string filters;
+    for (const char* name : {"--mixture", "--method", "--operator", "--station", "--place", "--sample"}) {
+        if (options.Has(name)) {
+            filters += (filters.empty() ? u"" : u", ") + Utf8ToUtf16(name) + u" \"" +
+                       Utf8ToUtf16(options.Value(name)) + u"\"";
+        }
+    }
+    PrintLine(u"filters: " + (filters.empty() ? std::u16string(u"none") : filters));
+    PrintLine(std::u16string(u"to look wider: an earlier --from YYYY-MM-DD (without it the search covers the "
+                             u"last 365 days up to --to)") +
+              (filters.empty() ? u"" : u", or fewer filters") +
+              (search.calibration ? u"; without --calibration it lists analyses"
+                                  : u"; with --calibration it lists calibration and control chromatograms"));
+}
+
 // The dialog's list with the id of each row in front, the item data the dialog keeps hidden.
 PageTable WithIds(const std::vector<AssayFound>& found) {
     PageTable table = BuildSelectionList(found);
@@ -152,6 +173,9 @@ int AssaysCommand(Arguments args) {
         }
         const std::vector<AssayFound> found = SearchAssays(handle, search);
         PrintPageTable(FormatText(u"%d chromatogram(s)", {static_cast<int>(found.size())}), WithIds(found));
+        if (found.empty()) {
+            ExplainEmptySearch(options, search);
+        }
     } catch (const DataBase::SqlException& failure) {
         PrintError(std::string("database error: ") + failure.what());
         return ExitStatus::UsageOrFile;

@@ -61,3 +61,14 @@ bool ParseLocalDate(std::string_view text, bool endOfDay, int64_t& secondsSince1
     secondsSince1970 = static_cast<int64_t>(time);
     return true;
 }
+
+std::string LocalDateArgument(int64_t secondsSince1970) {
+    const auto time = static_cast<std::time_t>(secondsSince1970);
+    // One thread: the shared result of localtime is read before anything else can call it.
+    const std::tm* fields = std::localtime(&time);
+    char text[16] = {};
+    if (fields == nullptr || std::strftime(text, sizeof text, "%Y-%m-%d", fields) == 0) {
+        return {};
+    }
+    return text;
+}

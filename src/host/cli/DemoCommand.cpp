@@ -17,6 +17,7 @@
 #include "host/cli/CommandLine.h"
 #include "host/cli/Commands.h"
 #include "host/cli/Console.h"
+#include "host/cli/DateArgument.h"
 #include "host/cli/HostSetup.h"
 #include "host/cli/Outputs.h"
 #include "host/cli/Results.h"
@@ -69,7 +70,8 @@ std::vector<int64_t> ClickTopRow(DataBase::Handle& handle, const CalcSettings& s
 // The analyses of the latest gas sample, then the newest calibration and control batches of the method
 // those analyses were measured by; the reference mixture of the calibration becomes the general
 // assignment of the mixtures page. False, with the reason in error, when a batch is missing.
-bool ChooseChromatograms(CalcContext& context, DataBase::Handle& handle, std::string& error) {
+bool ChooseChromatograms(CalcContext& context, DataBase::Handle& handle, int64_t& analysisDate,
+                         std::string& error) {
     AssaySearch search;
     search.fromDate = 0; // the user widens the dialog's year back to the day of the runs
     search.toDate = static_cast<int64_t>(std::time(nullptr));
@@ -82,6 +84,7 @@ bool ChooseChromatograms(CalcContext& context, DataBase::Handle& handle, std::st
         return false;
     }
     const std::vector<Assay> firstAnalysis = QueryAssayRows(handle, analyses.front());
+    analysisDate = firstAnalysis.empty() ? 0 : firstAnalysis.front().date;
     search.calibration = true;
     search.method = firstAnalysis.empty() ? std::u16string() : firstAnalysis.front().method;
     search.sample = std::u16string(kCalibrationSample);
@@ -125,13 +128,18 @@ bool EnsureDemoDatabase(const std::filesystem::path& path) {
 } // namespace
 
 int DemoCommand(Arguments args) {
-    constexpr std::array<KnownOption, 1> knownOptions = {{{"--out", true}}};
+    constexpr std::array<KnownOption, 2> knownOptions = {{{"--out", true}, {"--name", true}}};
     ParsedOptions options;
     std::string error;
     if (!ParseOptions(args, knownOptions, options, error)) {
         return UsageError(error);
     }
     OutputRequest outputs;
+    const std::string name = options.Value("--name", kDefaultOutputName);
+    if (!CheckOutputName(name, error)) {
+        return UsageError(error);
+    }
+    outputs.name = Utf8ToUtf16(name);
     if (!PrepareOutputFolder(options.Value("--out", kDefaultFolder), outputs.folder, error)) {
         PrintError(error);
         return ExitStatus::UsageOrFile;
@@ -153,9 +161,10 @@ int DemoCommand(Arguments args) {
     context.settings.clcControl = false;
     context.settings.clcPressure = true;
     context.reportProps.assign(kReportProps.begin(), kReportProps.end());
+    int64_t analysisDate = 0;
     try {
         DataBase::Handle handle;
-        if (!ChooseChromatograms(context, handle, error)) {
+        if (!ChooseChromatograms(context, handle, analysisDate, error)) {
             PrintError(error);
             return ExitStatus::UsageOrFile;
         }
@@ -168,6 +177,11 @@ int DemoCommand(Arguments args) {
         return ExitStatus::UsageOrFile;
     }
     PrintCalculation(context, status);
+    // The demo's day lies outside the search's default range of the last 365 days.
+    const std::string day = LocalDateArgument(analysisDate);
+    PrintLine(u"");
+    PrintLine("the analyses of the demo day: tarvel assays --db \"" + Utf16ToUtf8(PathText(database)) +
+              "\" --from " + day + " --to " + day);
 
     PrintLine(u"");
     outputs.exports = {ExportFormat::Xml, ExportFormat::Json, ExportFormat::Txt};
@@ -176,10 +190,10 @@ int DemoCommand(Arguments args) {
     // The profile the window would leave, for "tarvel run --db demo.db --profile profile.txt".
     SettingsStore::Save(context);
     const std::filesystem::path profile = folder / PathFromUtf8(kProfileName);
-    if (host.SaveProfileFile(Utf16ToUtf8(PathText(profile)))) {
+    if (host.SaveProfileFile(Utf16ToUtf8(PathText(profile)), &error)) {
         PrintLine(u"profile: " + PathText(profile));
     } else {
-        PrintError("the profile " + Utf16ToUtf8(PathText(profile)) + " cannot be written");
+        PrintError(error);
         filesWritten = false;
     }
     if (!filesWritten) {

@@ -63,8 +63,8 @@ int SettingsCommand(Arguments args) {
             PrintLine(key + u"=" + value);
         }
     }
-    if (!profile.empty() && !host.SaveProfileFile(profile)) {
-        PrintError("the profile " + profile + " cannot be written");
+    if (!profile.empty() && !host.SaveProfileFile(profile, &error)) {
+        PrintError(error);
         return ExitStatus::UsageOrFile;
     }
     return ExitStatus::Ok;

@@ -10,6 +10,7 @@
 #include "output/ExportHandOver.h"
 #include "output/ExportWriters.h"
 #include "output/report/ReportRendering.h"
+#include "platform/TempFiles.h"
 #include "text/CaseFold.h"
 #include "text/Utf.h"
 
@@ -36,10 +37,52 @@ ExportHost MakeExportHost(const CalcContext& context, const std::u16string& fold
                       folder};
 }
 
-bool WriteExport(const ExportHost& host, ExportFormat format) {
-    std::u16string path;
-    if (ExportInFormat(host, static_cast<int32_t>(format), path) == 0) {
+std::filesystem::path FilePath(std::u16string_view text) {
+    return PathFromUtf8(Utf16ToUtf8(text));
+}
+
+void RemoveQuietly(const std::filesystem::path& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+// Puts a finished file in place of target at once: a reader of target sees the previous file or the
+// new one, never a part. The finished file must lie in target's folder (a rename never copies).
+bool ReplaceFile(const std::filesystem::path& finished, const std::filesystem::path& target,
+                 std::string& error) {
+    std::error_code failure;
+    std::filesystem::rename(finished, target, failure);
+    if (failure) {
+        error = Utf16ToUtf8(PathText(target)) + " cannot be replaced: " + failure.message();
+        RemoveQuietly(finished);
         return false;
+    }
+    return true;
+}
+
+// The export in its page's name in the folder, then renamed to NAME.ext there; the name the system
+// reserved for it ("EXP….tmp") is removed either way.
+bool WriteExport(const ExportHost& host, ExportFormat format, const OutputRequest& request) {
+    std::u16string path;
+    const int32_t written = ExportInFormat(host, static_cast<int32_t>(format), path);
+    const size_t extension = path.rfind(u'.');
+    if (!request.name.empty() && extension != std::u16string::npos) {
+        RemoveQuietly(FilePath(std::u16string_view(path).substr(0, extension)));
+    }
+    if (written == 0) {
+        if (!path.empty()) {
+            RemoveQuietly(FilePath(path)); // a part written before the failure
+        }
+        return false;
+    }
+    if (!request.name.empty()) {
+        std::u16string target = request.folder + request.name + path.substr(extension);
+        std::string error;
+        if (!ReplaceFile(FilePath(path), FilePath(target), error)) {
+            PrintError(error);
+            return false;
+        }
+        path = std::move(target);
     }
     PrintLine(std::u16string(FormatName(format)) + u": " + path);
     return true;
@@ -61,40 +104,70 @@ bool HandOver(const ExportHost& host) {
     return true;
 }
 
-// A rename within one file system, else a copy.
-bool MoveFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    if (!error) {
+// The finished report at target, which may lie on another file system than the folder it was written
+// in: then it is copied to a new file beside target first, so target is replaced at once too.
+bool MoveReport(const std::filesystem::path& from, const std::filesystem::path& to, std::string& error) {
+    std::error_code failure;
+    std::filesystem::rename(from, to, failure);
+    if (!failure) {
         return true;
     }
-    if (!std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error)) {
+    const std::filesystem::path folder = to.has_parent_path() ? to.parent_path() : std::filesystem::path(".");
+    const std::u16string staging = platform::CreateUniqueTempFile(PathText(folder), u"web");
+    if (staging.empty()) {
+        error = "no file can be created in " + Utf16ToUtf8(PathText(folder));
+        RemoveQuietly(from);
         return false;
     }
-    std::filesystem::remove(from, error);
-    return true;
+    if (!std::filesystem::copy_file(from, FilePath(staging),
+                                    std::filesystem::copy_options::overwrite_existing, failure)) {
+        error = failure.message();
+        RemoveQuietly(FilePath(staging));
+        RemoveQuietly(from);
+        return false;
+    }
+    RemoveQuietly(from);
+    return ReplaceFile(FilePath(staging), to, error);
 }
 
 bool WriteReport(const CalcContext& context, const OutputRequest& request) {
     std::u16string path;
     std::u16string error;
     if (!RenderReport(context, request.folder, path, &error)) {
+        if (!path.empty()) {
+            RemoveQuietly(FilePath(path));
+        }
         PrintError("the report was not written: " + Utf16ToUtf8(error));
         return false;
     }
+    std::u16string target;
     if (request.reportPath) {
-        const std::filesystem::path target = PathFromUtf8(Utf16ToUtf8(*request.reportPath));
-        if (!MoveFile(PathFromUtf8(Utf16ToUtf8(path)), target)) {
-            PrintError("the report cannot be written to " + Utf16ToUtf8(*request.reportPath));
+        target = *request.reportPath;
+    } else if (!request.name.empty()) {
+        target = request.folder + request.name + u".html";
+    }
+    if (!target.empty()) {
+        std::string moveError;
+        if (!MoveReport(FilePath(path), FilePath(target), moveError)) {
+            PrintError("the report cannot be written to " + Utf16ToUtf8(target) + ": " + moveError);
             return false;
         }
-        path = *request.reportPath;
+        path = std::move(target);
     }
     PrintLine(u"HTML: " + path);
     return true;
 }
 
 } // namespace
+
+bool CheckOutputName(std::string_view name, std::string& error) {
+    const bool reserved = name == "." || name == "..";
+    if (name.empty() || reserved || name.find_first_of("/\\:*?\"<>|") != std::string_view::npos) {
+        error = "--name takes a file name without folder or extension, not '" + std::string(name) + "'";
+        return false;
+    }
+    return true;
+}
 
 bool ParseExportFormat(std::string_view text, ExportFormat& format) {
     const std::u16string name = Utf8ToUtf16(text);
@@ -112,7 +185,7 @@ bool WriteOutputs(const CalcContext& context, const OutputRequest& request) {
     bool written = true;
     try {
         for (ExportFormat format : request.exports) {
-            written = WriteExport(host, format) && written;
+            written = WriteExport(host, format, request) && written;
         }
         if (request.handOver) {
             written = HandOver(host) && written;

@@ -16,13 +16,14 @@
 
 namespace {
 
-constexpr std::array<KnownOption, 8> kKnownOptions = {{
+constexpr std::array<KnownOption, 9> kKnownOptions = {{
     {"--db", true},
     {"--profile", true},
     {"--set", true, true},
     {"--export", true, true},
     {"--report", true},
     {"--out", true},
+    {"--name", true},
     {"--save-profile", false},
     {"--hand-over", false},
 }};
@@ -57,6 +58,17 @@ bool ReadRequest(const ParsedOptions& options, RunRequest& request, std::string&
         }
         request.outputs.report = true;
         request.outputs.reportPath = Utf8ToUtf16(options.Value("--report"));
+    }
+    if (options.Has("--name") && !options.Has("--out")) {
+        error = "--name needs --out DIR";
+        return false;
+    }
+    if (options.Has("--out")) {
+        const std::string name = options.Value("--name", kDefaultOutputName);
+        if (!CheckOutputName(name, error)) {
+            return false;
+        }
+        request.outputs.name = Utf8ToUtf16(name);
     }
     request.outputs.handOver = options.Has("--hand-over");
     request.saveProfile = options.Has("--save-profile");
@@ -104,8 +116,8 @@ int RunCommand(Arguments args) {
     if (request.saveProfile) {
         // As the window does on closing: every setting held in memory, the overrides of this run included.
         SettingsStore::Save(context);
-        if (!host.SaveProfileFile(request.profile)) {
-            PrintError("the profile " + request.profile + " cannot be written");
+        if (!host.SaveProfileFile(request.profile, &error)) {
+            PrintError(error);
             filesWritten = false;
         }
     }

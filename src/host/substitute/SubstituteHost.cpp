@@ -4,7 +4,6 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "text/Utf.h"
 
@@ -44,39 +43,15 @@ std::u16string DecimalText(int64_t value) {
     return Utf8ToUtf16(std::to_string(value));
 }
 
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 // A UTF-8 path as the file system takes it (on Windows the narrow file functions would read the ANSI
 // code page).
 std::filesystem::path FilePath(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::string Unescape(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            const char next = text[++i];
-            out.push_back(next == 'n' ? '\n' : next == 'r' ? '\r' : next);
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
+// A text the line-oriented file keeps as it stands: no line break inside it.
+bool FitsOnOneLine(std::u16string_view text) {
+    return text.find_first_of(u"\r\n") == std::u16string_view::npos;
 }
 } // namespace
 
@@ -286,33 +261,60 @@ bool SubstituteHost::LoadProfileFile(const std::string& path) {
         return false;
     }
     std::string line;
+    bool firstLine = true;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (line.size() >= 3 && static_cast<unsigned char>(line[0]) == 0xEF &&
-            static_cast<unsigned char>(line[1]) == 0xBB && static_cast<unsigned char>(line[2]) == 0xBF) {
+        if (firstLine && line.starts_with("\xEF\xBB\xBF")) {
             line.erase(0, 3);
         }
+        firstLine = false;
         if (line.empty() || line[0] == '#') {
             continue;
         }
         const size_t equals = line.find('=');
-        if (equals == std::string::npos) {
+        if (equals == std::string::npos || equals == 0) {
             continue;
         }
-        profile[Utf8ToUtf16(Unescape(line.substr(0, equals)))] =
-            Utf8ToUtf16(Unescape(line.substr(equals + 1)));
+        // Both parts literally, exactly as typed: Windows and UNC paths keep every backslash.
+        profile[Utf8ToUtf16(std::string_view(line).substr(0, equals))] =
+            Utf8ToUtf16(std::string_view(line).substr(equals + 1));
     }
     return true;
 }
 
-bool SubstituteHost::SaveProfileFile(const std::string& path) const {
-    std::ostringstream text;
+bool SubstituteHost::SaveProfileFile(const std::string& path, std::string* error) const {
+    std::string text;
+    std::string refused;
     for (const auto& [key, value] : profile) {
-        text << Escape(Utf16ToUtf8(key)) << '=' << Escape(Utf16ToUtf8(value)) << '\n';
+        const bool keyFits = !key.empty() && key[0] != u'#' && key.find(u'=') == std::u16string::npos;
+        if (!keyFits || !FitsOnOneLine(key) || !FitsOnOneLine(value)) {
+            refused += refused.empty() ? "" : ", ";
+            refused += Utf16ToUtf8(key);
+            continue;
+        }
+        text += Utf16ToUtf8(key);
+        text += '=';
+        text += Utf16ToUtf8(value);
+        text += '\n';
     }
     std::ofstream file(FilePath(path), std::ios::binary | std::ios::trunc);
-    file << text.str();
-    return static_cast<bool>(file);
+    file << text;
+    file.close();
+    if (!file) {
+        if (error != nullptr) {
+            *error = "the profile " + path + " cannot be written";
+        }
+        return false;
+    }
+    if (!refused.empty()) {
+        if (error != nullptr) {
+            *error = "the profile " + path +
+                     " keeps one line per setting; not saved (a line break, or a key " +
+                     "that is empty, starts with '#' or holds '='): " + refused;
+        }
+        return false;
+    }
+    return true;
 }

@@ -55,10 +55,15 @@ public:
     // Runs a registered command as the host does when its menu item is chosen; false when none.
     bool RunCommand(std::string_view topic, intptr_t ownerWindow);
 
-    // The profile as a UTF-8 text file of "key=value" lines ("\\", "\n", "\r" escaped in both parts);
-    // path in UTF-8.
+    // The profile as a UTF-8 text file of "key=value" lines, both parts literal (no escapes): the key
+    // runs to the first "=", the value to the end of the line. Blank lines, lines starting with "#" and
+    // lines without a key are skipped; a byte-order mark and a CR before the line end are dropped. path
+    // is UTF-8.
     bool LoadProfileFile(const std::string& path);
-    bool SaveProfileFile(const std::string& path) const;
+    // Writes every setting that fits on one line. A setting that does not (a line break in its value,
+    // or a key that is empty, starts with "#" or holds "=") is left out and named in error; the call then
+    // returns false, as it does when the file cannot be written.
+    bool SaveProfileFile(const std::string& path, std::string* error = nullptr) const;
 
     static SubstituteHost* Active();
 

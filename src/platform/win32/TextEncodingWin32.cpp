@@ -14,13 +14,15 @@ std::string ToAnsiCodePage(std::u16string_view text) {
     }
     const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    // Default flags: best-fit mapping, then the code page's default character.
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    // No best-fit mapping: a character the code page lacks becomes its default character, never a
+    // look-alike (an "é" must not silently turn into an "e" in a certificate's text).
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, nullptr);
     if (size <= 0) {
         return std::string(text.size(), '?');
     }
     std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, wide, length, bytes.data(), size, nullptr, nullptr);
     return bytes;
 }
 
