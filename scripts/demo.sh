@@ -10,5 +10,5 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux --target tarvel -j "$(nproc)" >/dev/null
 ./build/linux/bin/tarvel info
 # Writes out/demo/demo.db on the first run, calculates, prints the results and leaves the XML, JSON and
-# TXT exports, the HTML report (web*.html) and the profile in out/demo.
+# TXT exports (tarvel.xml, .json, .txt), the HTML report (tarvel.html) and the profile in out/demo.
 ./build/linux/bin/tarvel demo --out out/demo
