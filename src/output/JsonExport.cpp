@@ -37,16 +37,23 @@ public:
         return *this << std::u16string_view(FormatText(u"%g", {value}));
     }
 
-    // A string value in quotes. A double quote inside is written with a backslash before it (the
-    // journal's rule, applied to every string: otherwise the value would end early); a backslash and
-    // everything else are written unchanged.
+    // A string value in quotes, escaped as JSON (RFC 8259, section 7) requires: a double quote and a
+    // backslash get a backslash before them, a control character below U+0020 is written as \u00XX.
+    // Everything else, non-ASCII letters included, is written as it stands.
     JsonText& Quoted(std::u16string_view value) {
+        static constexpr char16_t kHexDigits[] = u"0123456789abcdef";
         text_ += u'"';
         for (const char16_t c : value) {
-            if (c == u'"') {
+            if (c == u'"' || c == u'\\') {
                 text_ += u'\\';
+                text_ += c;
+            } else if (c < 0x20) {
+                text_ += u"\\u00";
+                text_ += kHexDigits[c >> 4];
+                text_ += kHexDigits[c & 0xF];
+            } else {
+                text_ += c;
             }
-            text_ += c;
         }
         text_ += u'"';
         return *this;
