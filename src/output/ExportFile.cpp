@@ -1,6 +1,7 @@
 #include "output/ExportFile.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
@@ -59,7 +60,17 @@ ExportWriteResult WriteExportFile(const std::u16string& path, std::string_view b
         return ExportWriteResult::CannotOpen;
     }
     writer.Append(bytes);
-    return writer.Close() ? ExportWriteResult::Written : ExportWriteResult::WriteFailed;
+    if (!writer.Close()) {
+        // A truncated export must not be mistaken for a whole one (a full disk): it is removed. Only a
+        // regular file: a device the path may name stays.
+        std::error_code ignored;
+        const std::filesystem::path file(path);
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, ignored))) {
+            std::filesystem::remove(file, ignored);
+        }
+        return ExportWriteResult::WriteFailed;
+    }
+    return ExportWriteResult::Written;
 }
 
 int32_t ReportExportWrite(const ExportHost& host, ExportWriteResult result, WriteErrorText writeErrorText) {

@@ -43,7 +43,7 @@ enum class ExportWriteResult : int32_t {
     WriteFailed = 2, // created, but not every byte was written
 };
 
-// Writes bytes as the whole content of the file at path in one write.
+// Writes bytes as the whole content of the file at path in one write. A failed write removes the file.
 ExportWriteResult WriteExportFile(const std::u16string& path, std::string_view bytes);
 
 // How a format reports a failed write: the JSON and TXT exports say "Ошибка записи файла", the XML

@@ -14,4 +14,14 @@ namespace platform {
 // writable).
 std::u16string CreateUniqueTempFile(std::u16string_view folder, std::u16string_view prefix);
 
+enum class NewFileResult {
+    Created, // an empty file of that name now exists, made by this call
+    Exists,  // something of that name exists already: a file, a folder, a link (even one to nowhere)
+    Failed,  // nothing could be created (a missing or read-only folder, an invalid name)
+};
+
+// Creates an empty file at path only when nothing of that name exists, in one step the system keeps
+// atomic: a link planted under that name is never followed.
+NewFileResult CreateNewFile(std::u16string_view path);
+
 } // namespace platform

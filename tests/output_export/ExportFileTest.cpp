@@ -1,4 +1,5 @@
 // The export file: its name in the temporary folder, the bytes written, and the errors the user sees.
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +14,10 @@
 #include "output/JsonExport.h"
 #include "output/TxtExport.h"
 #include "output/XmlExport.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace {
 struct ShownError {
@@ -195,6 +200,7 @@ TEST(ExportFileWriter, FailedWriteIsKeptToTheEnd) {
         GTEST_SKIP() << "no device that is always full";
     }
     EXPECT_EQ(WriteExportFile(u"/dev/full", "{}"), ExportWriteResult::WriteFailed);
+    EXPECT_TRUE(std::filesystem::exists("/dev/full")) << "a failed write removes a regular file only";
     ExportFileWriter writer(u"/dev/full");
     ASSERT_TRUE(writer.IsOpen());
     writer.Append(std::string(1 << 20, 'x'));
@@ -203,3 +209,23 @@ TEST(ExportFileWriter, FailedWriteIsKeptToTheEnd) {
     EXPECT_FALSE(writer.Close());
 }
 } // namespace
+
+#ifndef _WIN32
+// A disk that fills up in the middle of the file (a file-size limit gives the same short write): the
+// truncated export is removed, the writer reports the failure.
+TEST(ExportFileWriter, ATruncatedExportIsRemoved) {
+    ExportTestFolder folder;
+    const std::u16string path = folder.Text() + u"EXP1.tmp.json";
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ExportWriteResult result = WriteExportFile(path, std::string(1 << 16, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(result, ExportWriteResult::WriteFailed);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(path)));
+}
+#endif

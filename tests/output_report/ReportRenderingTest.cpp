@@ -14,6 +14,7 @@
 #include "output/report/ReportDocument.h"
 #include "output/report/ReportRendering.h"
 #include "platform/Platform.h"
+#include "platform/TempFiles.h"
 #include "platform/TemplateFolder.h"
 #include "text/Utf.h"
 
@@ -256,4 +257,49 @@ TEST_F(ReportRendering, BrokenDocumentOrUnwritableOutputFails) {
     EXPECT_FALSE(error.empty());
 }
 
+} // namespace
+
+namespace {
+// The report file is created exclusively: nothing existing under the name is used or followed.
+TEST_F(ReportRendering, NewFilesAreCreatedExclusively) {
+    const std::u16string free = folder_ + u"web1.html";
+    EXPECT_EQ(platform::CreateNewFile(free), platform::NewFileResult::Created);
+    EXPECT_TRUE(platform::FileExists(free));
+    EXPECT_EQ(platform::CreateNewFile(free), platform::NewFileResult::Exists);
+    fs::create_directories(fs::path(folder_ + u"web2.html"));
+    EXPECT_EQ(platform::CreateNewFile(folder_ + u"web2.html"), platform::NewFileResult::Exists);
+    EXPECT_EQ(platform::CreateNewFile(folder_ + u"missing/web3.html"), platform::NewFileResult::Failed);
+
+    std::error_code linkError;
+    const fs::path target(folder_ + u"planted-target.html");
+    fs::create_symlink(target, fs::path(folder_ + u"web4.html"), linkError);
+    if (!linkError) {
+        EXPECT_EQ(platform::CreateNewFile(folder_ + u"web4.html"), platform::NewFileResult::Exists);
+        EXPECT_FALSE(fs::exists(target)) << "a link planted under the name is never followed";
+    }
+}
+
+// A transformation that fails leaves no report file behind.
+TEST_F(ReportRendering, AFailedTransformLeavesNoFile) {
+    WriteFile(folder_ + u"FerrowReportTmpl.xsl", "<xsl:stylesheet version=\"1.0\" broken");
+    SetConfiguredTemplateFolder(folder_);
+    const fs::path output(folder_ + u"out");
+    fs::create_directories(output);
+    std::u16string path;
+    std::u16string error;
+    EXPECT_FALSE(RenderReport(PipelineGasContext(), folder_ + u"out", path, &error));
+    ClearConfiguredTemplateFolder();
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_empty(output)) << Utf16ToUtf8(path);
+}
+// A device that takes no bytes (Linux's /dev/full): the system's reason follows the failure, apart.
+TEST_F(ReportRendering, AFullDiskIsReportedWithTheSystemsReason) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no device that is always full";
+    }
+    const std::string xml = BuildReportXml(PipelineGasContext(), Sources());
+    std::u16string error;
+    EXPECT_FALSE(TransformReport(FindReportTemplatePath(), xml, u"/dev/full", &error));
+    EXPECT_EQ(Utf16ToUtf8(error), "the output file cannot be written: No space left on device; write error");
+}
 } // namespace

@@ -41,9 +41,12 @@ std::filesystem::path FilePath(std::u16string_view text) {
     return PathFromUtf8(Utf16ToUtf8(text));
 }
 
+// Removes a file this command made; never a folder, a device or what a link points to.
 void RemoveQuietly(const std::filesystem::path& path) {
     std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
+        std::filesystem::remove(path, ignored);
+    }
 }
 
 // Puts a finished file in place of target at once: a reader of target sees the previous file or the

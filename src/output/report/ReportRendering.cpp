@@ -1,14 +1,30 @@
 #include "output/report/ReportRendering.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "output/report/ReportDocument.h"
 #include "platform/LocalTime.h"
 #include "platform/Platform.h"
+#include "platform/TempFiles.h"
 #include "platform/TemplateFolder.h"
 #include "platform/Xslt.h"
 #include "text/Format.h"
 
 namespace {
 constexpr uint32_t kReportNumberCount = 100000; // report numbers run 0 to 99999
+
+// The number of a name ReportOutputPath made in folder ("web%lu.html").
+uint32_t ReportNumberOf(std::u16string_view path, std::u16string_view folder) {
+    uint32_t number = 0;
+    for (const char16_t c : path.substr(folder.size() + 3)) {
+        if (c < u'0' || c > u'9') {
+            break;
+        }
+        number = number * 10 + static_cast<uint32_t>(c - u'0');
+    }
+    return number;
+}
 
 void SetError(std::u16string* error, std::u16string text) {
     if (error != nullptr) {
@@ -92,10 +108,30 @@ bool RenderReport(const CalcContext& context, std::u16string_view folder, std::u
         outputFolder.back() != u'/') {
         outputFolder.push_back(platform::PathSeparator());
     }
-    outputPath = ReportOutputPath(outputFolder, platform::TickCountMilliseconds());
-    if (outputPath.empty()) {
-        SetError(error, u"no free report file name is left in the folder");
+    // The file is created exclusively before it is written: in a shared temporary folder another user
+    // may have planted a link under the next free name. A name taken meanwhile moves on to the next.
+    uint32_t tick = platform::TickCountMilliseconds();
+    for (uint32_t attempt = 0;; ++attempt) {
+        outputPath = ReportOutputPath(outputFolder, tick);
+        if (outputPath.empty() || attempt == kReportNumberCount) {
+            SetError(error, u"no free report file name is left in the folder");
+            return false;
+        }
+        const platform::NewFileResult created = platform::CreateNewFile(outputPath);
+        if (created == platform::NewFileResult::Created) {
+            break;
+        }
+        if (created == platform::NewFileResult::Failed) {
+            SetError(error, FormatText(u"the report file %s cannot be created", {outputPath}));
+            return false;
+        }
+        tick = (ReportNumberOf(outputPath, outputFolder) + 1) * 100;
+    }
+    if (!TransformReport(templatePath, reportXml, outputPath, error)) {
+        // Nothing half-written stays behind: the file was made by this call.
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(outputPath), ignored);
         return false;
     }
-    return TransformReport(templatePath, reportXml, outputPath, error);
+    return true;
 }

@@ -1,6 +1,8 @@
 #include "platform/TempFiles.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
@@ -29,6 +31,17 @@ std::u16string CreateUniqueTempFile(std::u16string_view folder, std::u16string_v
     }
     close(descriptor);
     return Utf8ToUtf16(pattern);
+}
+
+NewFileResult CreateNewFile(std::u16string_view path) {
+    const std::string name = Utf16ToUtf8(path);
+    // O_EXCL with O_CREAT fails on any existing name, a symbolic link included, without following it.
+    const int descriptor = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        return errno == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
+    }
+    close(descriptor);
+    return NewFileResult::Created;
 }
 
 } // namespace platform

@@ -49,9 +49,16 @@ private:
         va_start(arguments, format);
         std::vsnprintf(buffer, sizeof buffer, format, arguments);
         va_end(arguments);
-        if (self->text_.size() < 16384) {
-            self->text_ += buffer;
+        if (self->text_.size() >= 16384 || buffer[0] == '\0') {
+            return;
         }
+        // libxml2 reports an I/O failure as separate pieces ("No space left on device", "write error")
+        // without a line end between them: they are kept apart.
+        const char last = self->text_.empty() ? '\n' : self->text_.back();
+        if (last != '\n' && last != ' ' && buffer[0] != '\n' && buffer[0] != ' ') {
+            self->text_ += "; ";
+        }
+        self->text_ += buffer;
     }
 
     xmlGenericErrorFunc xmlHandler_;

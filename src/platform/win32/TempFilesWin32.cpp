@@ -22,4 +22,19 @@ std::u16string CreateUniqueTempFile(std::u16string_view folder, std::u16string_v
     return std::u16string(reinterpret_cast<const char16_t*>(path));
 }
 
+NewFileResult CreateNewFile(std::u16string_view path) {
+    const std::u16string name(path);
+    const wchar_t* wide = reinterpret_cast<const wchar_t*>(name.c_str());
+    // CREATE_NEW fails on any existing name; a reparse point of that name is not followed.
+    const HANDLE file = CreateFileW(wide, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        // A folder of that name answers "access denied" rather than "exists".
+        return GetFileAttributesW(wide) != INVALID_FILE_ATTRIBUTES ? NewFileResult::Exists
+                                                                   : NewFileResult::Failed;
+    }
+    CloseHandle(file);
+    return NewFileResult::Created;
+}
+
 } // namespace platform
