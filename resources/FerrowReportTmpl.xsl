@@ -16,6 +16,12 @@
 
   <!-- Columns holding words, aligned left; all others hold numbers and align right. -->
   <xsl:variable name="textColumns" select="' name filename uuid sample mixture datetime type method category description '"/>
+  <!-- A table of this many rows or fewer is kept on one page with its heading. -->
+  <xsl:variable name="shortTableRows" select="8"/>
+  <!-- A longer table keeps this many rows with its heading and on its last page. -->
+  <xsl:variable name="keptRows" select="3"/>
+  <!-- The most columns after the first that one part of a table holds on an A4 portrait sheet. -->
+  <xsl:variable name="partColumns" select="11"/>
 
   <xsl:template match="/">
     <html lang="ru">
@@ -93,10 +99,17 @@ h2 {
 }
 table.data { width: 100%; border-collapse: collapse; font-size: 8.5pt; }
 table.dense { font-size: 7.5pt; }
-table.denser { font-size: 6.2pt; }
-table.denser th { overflow-wrap: anywhere; hyphens: auto; }
+table.denser { font-size: 6.8pt; }
+table.continued { margin-top: 2.5mm; }
+/* Column titles wrap at spaces only: a word of a title is never broken. */
+table.data th { overflow-wrap: normal; word-break: normal; hyphens: manual; }
+/* A long table repeats its column titles on every page it runs over. */
 table.data thead { display: table-header-group; }
 table.data tr { break-inside: avoid; page-break-inside: avoid; }
+table.data tr.lead { break-after: avoid; page-break-after: avoid; }
+table.data tr.tail { break-before: avoid; page-break-before: avoid; }
+/* A short table stays on one page with its heading and its footnote. */
+.block.short { break-inside: avoid; page-break-inside: avoid; }
 table.data th, table.data td {
   border: 1px solid #b6bfca;
   padding: 0.7mm 1.3mm;
@@ -258,31 +271,107 @@ table.sign td.caption { padding-top: 0.8mm; text-align: center; font-size: 7.5pt
   </xsl:template>
 
   <!-- Every table of the document: a title, the column titles of "head", a row per "body". The
-       calibration and the components mark each row accepted or not by its "isok". -->
+       calibration and the components mark each row accepted or not by its "isok". A table of more
+       columns than a sheet holds in readable type is set as consecutive parts, each repeating the
+       first column (the row's name), so that no column title has to be broken inside a word. -->
   <xsl:template match="analysis | calibration | components | calculation | methane | errors">
-    <xsl:variable name="flagged" select="boolean(self::calibration or self::components)"/>
-    <xsl:variable name="columns" select="count(head/*) + number($flagged)"/>
-    <div class="block">
+    <xsl:variable name="columns" select="count(head/*)"/>
+    <xsl:variable name="parts" select="ceiling(($columns - 1) div $partColumns)"/>
+    <xsl:variable name="perPart" select="ceiling(($columns - 1) div $parts)"/>
+    <div>
+      <xsl:attribute name="class">
+        <xsl:text>block</xsl:text>
+        <xsl:if test="count(body) &lt;= $shortTableRows"> short</xsl:if>
+      </xsl:attribute>
       <h2>
         <xsl:call-template name="text">
           <xsl:with-param name="value" select="title"/>
         </xsl:call-template>
       </h2>
-      <table>
-        <xsl:attribute name="class">
-          <xsl:value-of select="concat('data ', local-name())"/>
-          <xsl:choose>
-            <xsl:when test="$columns &gt; 13"> denser</xsl:when>
-            <xsl:when test="$columns &gt; 9"> dense</xsl:when>
-          </xsl:choose>
-        </xsl:attribute>
-        <thead>
+      <xsl:call-template name="table-parts">
+        <xsl:with-param name="from" select="2"/>
+        <xsl:with-param name="perPart" select="$perPart"/>
+      </xsl:call-template>
+      <xsl:apply-templates select="footnote"/>
+    </div>
+  </xsl:template>
+
+  <!-- The parts of a table from column $from on, $perPart columns each after the first. -->
+  <xsl:template name="table-parts">
+    <xsl:param name="from"/>
+    <xsl:param name="perPart"/>
+    <xsl:variable name="to" select="$from + $perPart - 1"/>
+    <xsl:call-template name="table-part">
+      <xsl:with-param name="from" select="$from"/>
+      <xsl:with-param name="to" select="$to"/>
+    </xsl:call-template>
+    <xsl:if test="$to &lt; count(head/*)">
+      <xsl:call-template name="table-parts">
+        <xsl:with-param name="from" select="$to + 1"/>
+        <xsl:with-param name="perPart" select="$perPart"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- One table of the first column and the columns $from to $to. The first rows stay with the
+       heading, the last rows with the rows before them, so no page holds a heading or a row alone. -->
+  <xsl:template name="table-part">
+    <xsl:param name="from"/>
+    <xsl:param name="to"/>
+    <xsl:variable name="flagged" select="boolean(self::calibration or self::components)"/>
+    <xsl:variable name="shown" select="head/*[position() = 1 or (position() &gt;= $from and position() &lt;= $to)]"/>
+    <xsl:variable name="columns" select="count($shown) + number($flagged)"/>
+    <table>
+      <xsl:attribute name="class">
+        <xsl:value-of select="concat('data ', local-name())"/>
+        <xsl:choose>
+          <xsl:when test="$columns &gt; 11"> denser</xsl:when>
+          <xsl:when test="$columns &gt; 8"> dense</xsl:when>
+        </xsl:choose>
+        <xsl:if test="$from &gt; 2"> continued</xsl:if>
+      </xsl:attribute>
+      <thead>
+        <tr>
+          <xsl:if test="$flagged">
+            <th class="flag">&#160;</th>
+          </xsl:if>
+          <xsl:for-each select="$shown">
+            <th>
+              <xsl:attribute name="class">
+                <xsl:call-template name="column-class">
+                  <xsl:with-param name="column" select="local-name()"/>
+                </xsl:call-template>
+              </xsl:attribute>
+              <xsl:call-template name="text">
+                <xsl:with-param name="value" select="."/>
+              </xsl:call-template>
+            </th>
+          </xsl:for-each>
+        </tr>
+      </thead>
+      <tbody>
+        <xsl:for-each select="body">
           <tr>
-            <xsl:if test="$flagged">
-              <th class="flag">&#160;</th>
+            <xsl:variable name="rowClass">
+              <xsl:if test="isok = 'false'"> fail</xsl:if>
+              <xsl:if test="position() &lt; $keptRows"> lead</xsl:if>
+              <xsl:if test="position() &gt; last() - $keptRows + 1"> tail</xsl:if>
+            </xsl:variable>
+            <xsl:if test="string-length($rowClass) &gt; 0">
+              <xsl:attribute name="class">
+                <xsl:value-of select="normalize-space($rowClass)"/>
+              </xsl:attribute>
             </xsl:if>
-            <xsl:for-each select="head/*">
-              <th>
+            <xsl:if test="$flagged">
+              <td class="flag">
+                <xsl:choose>
+                  <xsl:when test="isok = 'true'">&#10003;</xsl:when>
+                  <xsl:otherwise>&#10007;</xsl:otherwise>
+                </xsl:choose>
+              </td>
+            </xsl:if>
+            <xsl:for-each select="*[not(self::isok)][position() = 1 or (position() &gt;= $from and position() &lt;= $to)]">
+              <td>
                 <xsl:attribute name="class">
                   <xsl:call-template name="column-class">
                     <xsl:with-param name="column" select="local-name()"/>
@@ -291,47 +380,17 @@ table.sign td.caption { padding-top: 0.8mm; text-align: center; font-size: 7.5pt
                 <xsl:call-template name="text">
                   <xsl:with-param name="value" select="."/>
                 </xsl:call-template>
-              </th>
+              </td>
             </xsl:for-each>
           </tr>
-        </thead>
-        <tbody>
-          <xsl:for-each select="body">
-            <tr>
-              <xsl:if test="isok = 'false'">
-                <xsl:attribute name="class">fail</xsl:attribute>
-              </xsl:if>
-              <xsl:if test="$flagged">
-                <td class="flag">
-                  <xsl:choose>
-                    <xsl:when test="isok = 'true'">&#10003;</xsl:when>
-                    <xsl:otherwise>&#10007;</xsl:otherwise>
-                  </xsl:choose>
-                </td>
-              </xsl:if>
-              <xsl:for-each select="*[not(self::isok)]">
-                <td>
-                  <xsl:attribute name="class">
-                    <xsl:call-template name="column-class">
-                      <xsl:with-param name="column" select="local-name()"/>
-                    </xsl:call-template>
-                  </xsl:attribute>
-                  <xsl:call-template name="text">
-                    <xsl:with-param name="value" select="."/>
-                  </xsl:call-template>
-                </td>
-              </xsl:for-each>
-            </tr>
-          </xsl:for-each>
-          <xsl:if test="not(body)">
-            <tr>
-              <td class="empty" colspan="{$columns}">&#8212;</td>
-            </tr>
-          </xsl:if>
-        </tbody>
-      </table>
-      <xsl:apply-templates select="footnote"/>
-    </div>
+        </xsl:for-each>
+        <xsl:if test="not(body)">
+          <tr>
+            <td class="empty" colspan="{$columns}">&#8212;</td>
+          </tr>
+        </xsl:if>
+      </tbody>
+    </table>
   </xsl:template>
 
   <xsl:template match="footnote">

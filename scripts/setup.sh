@@ -17,6 +17,7 @@ packages=(
     libsqlite3-dev libpugixml-dev libxslt1-dev xsltproc
     googletest libgtest-dev libbenchmark-dev
     clang-format locales
+    chromium poppler-utils fonts-liberation
 )
 
 missing=()

@@ -172,6 +172,13 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
         error = WithDetail(u"the XML document cannot be read", ParseErrorReason(input.Get()));
         return false;
     }
+    // White space inside xsl:text and in the result is kept as written: without this MSXML drops the
+    // spaces around the dash of a footnote ("* — ..." would become "*—...").
+    if (FAILED(style->put_preserveWhiteSpace(VARIANT_TRUE)) ||
+        FAILED(output->put_preserveWhiteSpace(VARIANT_TRUE))) {
+        error = u"the MSXML 6.0 document object cannot be prepared";
+        return false;
+    }
     const Bstr styleSheetFile(styleSheetPath);
     loaded = VARIANT_FALSE;
     if (FAILED(style->load(StringVariant(styleSheetFile), &loaded)) || loaded != VARIANT_TRUE) {

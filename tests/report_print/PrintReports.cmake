@@ -1,0 +1,16 @@
+# Makes the demo report and the widest report, then checks how they print.
+file(REMOVE_RECURSE "${FOLDER}")
+file(MAKE_DIRECTORY "${FOLDER}/demo")
+execute_process(COMMAND "${TARVEL}" demo --out "${FOLDER}/demo" RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "tarvel demo failed: ${status}")
+endif()
+execute_process(COMMAND "${SAMPLES}" "${FOLDER}" RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the report samples were not written: ${status}")
+endif()
+execute_process(COMMAND python3 "${CHECK}" "${FOLDER}" "${FOLDER}/demo/tarvel.html" "${FOLDER}/two-mixture-20.html"
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the reports do not print like a certificate")
+endif()
