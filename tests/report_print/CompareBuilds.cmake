@@ -17,9 +17,14 @@ endif()
 
 function(read_masked path variable)
     file(READ "${path}" text)
-    # Short dates with times ("14.03.2024 6:40:00") and long dates ("7 декабря 2026 г. 11:26").
+    # Short dates with times ("14.03.2024 6:40:00") and long dates, with or without the day of the week
+    # ("7 декабря 2026 г. 11:26", "понедельник, 7 декабря 2026 г. 11:26").
     string(REGEX REPLACE "[0-9]+[./-][0-9]+[./-][0-9]+ [0-9]+:[0-9]+(:[0-9]+)?" "<date>" text "${text}")
-    string(REGEX REPLACE "[0-9]+ [^ <>0-9]+ [0-9]+ г\\. [0-9]+:[0-9]+" "<date>" text "${text}")
+    string(REGEX REPLACE "([^ <>0-9\"]+, )?[0-9]+ [^ <>0-9]+ [0-9]+[^<>0-9]+[0-9]+:[0-9]+" "<date>" text "${text}")
+    # A serialiser may put the root element on a line of its own and end the file with a line end: white
+    # space outside the document's elements, which no reader sees.
+    string(REPLACE "about:legacy-compat\">\n<html" "about:legacy-compat\"><html" text "${text}")
+    string(REGEX REPLACE "\n$" "" text "${text}")
     set(${variable} "${text}" PARENT_SCOPE)
 endfunction()
 read_masked("${FOLDER}/windows/tarvel.html" windows)
