@@ -1,6 +1,13 @@
 # Warnings are errors-in-waiting: both builds keep them at zero.
 add_compile_options(-Wall -Wextra)
 
+if(TARVEL_FUZZ)
+    # Coverage for libFuzzer in every library the drivers reach; the drivers add the fuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(TARVEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)

@@ -18,6 +18,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang-format locales
     chromium poppler-utils fonts-liberation
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both targets and runs every test: the format check, the native tests, the same tests with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build's tests under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows build's tests under Wine, and a short run
+# of every fuzz driver.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -9,7 +10,7 @@ bash scripts/setup.sh
 bash scripts/check-format.sh
 
 jobs=$(nproc)
-for preset in linux linux-asan win32; do
+for preset in linux linux-asan win32 fuzz; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"

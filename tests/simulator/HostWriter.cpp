@@ -34,12 +34,12 @@ constexpr const char* kTables[] = {
     "CREATE TABLE operator (id INTEGER PRIMARY KEY, name TEXT)",
     "CREATE TABLE versioninfo (id INTEGER PRIMARY KEY, version INTEGER, appliedon INTEGER)",
     "CREATE TABLE mixture (id INTEGER PRIMARY KEY, name TEXT)",
-    "CREATE TABLE assay (id INTEGER PRIMARY KEY, filename TEXT, uuid TEXT, sample TEXT, method TEXT, "
-    "date INTEGER, mixture TEXT, atmpressure REAL, isdeleted INTEGER DEFAULT 0, iscalibration INTEGER "
-    "DEFAULT 0, operatorid INTEGER REFERENCES operator(id), stationid INTEGER REFERENCES station(id), "
-    "placeid INTEGER REFERENCES place(id))",
-    "CREATE TABLE peak (assayid INTEGER REFERENCES assay(id) ON DELETE CASCADE, name TEXT, time REAL, "
-    "area REAL, height REAL)",
+    ("CREATE TABLE assay (id INTEGER PRIMARY KEY, filename TEXT, uuid TEXT, sample TEXT, method TEXT, "
+     "date INTEGER, mixture TEXT, atmpressure REAL, isdeleted INTEGER DEFAULT 0, iscalibration INTEGER "
+     "DEFAULT 0, operatorid INTEGER REFERENCES operator(id), stationid INTEGER REFERENCES station(id), "
+     "placeid INTEGER REFERENCES place(id))"),
+    ("CREATE TABLE peak (assayid INTEGER REFERENCES assay(id) ON DELETE CASCADE, name TEXT, time REAL, "
+     "area REAL, height REAL)"),
 };
 constexpr const char* kComponentsWithDecimals =
     "CREATE TABLE mixturecomp (mixtureid INTEGER REFERENCES mixture(id) ON DELETE CASCADE, name TEXT, "

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A fuzzing campaign: builds the libFuzzer drivers (the "fuzz" preset) and runs each for a while,
+# growing its corpus in build/fuzz/campaign/NAME (seeded from tests/fuzz/corpus/NAME). A finding is kept
+# as build/fuzz/campaign/crash-* (or leak-*, timeout-*) with the driver's report in NAME.log.
+#
+#   bash scripts/fuzz.sh [SECONDS_PER_DRIVER] [DRIVER...]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+seconds=${1:-600}
+shift || true
+drivers=("$@")
+if [ ${#drivers[@]} -eq 0 ]; then
+    drivers=(fuzz_text fuzz_profile fuzz_gost31371 fuzz_gost6976 fuzz_gost34704 fuzz_host_database)
+fi
+
+bash scripts/setup.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+
+campaign="$root/build/fuzz/campaign"
+mkdir -p "$campaign"
+status=0
+for driver in "${drivers[@]}"; do
+    corpus="$campaign/$driver"
+    mkdir -p "$corpus"
+    echo "== $driver: $seconds s"
+    if ASAN_OPTIONS=detect_leaks=1 "$root/build/fuzz/bin/$driver" -max_total_time="$seconds" -max_len=4096 \
+        -timeout=20 -print_final_stats=1 -artifact_prefix="$campaign/" "$corpus" "tests/fuzz/corpus/$driver" \
+        >"$campaign/$driver.log" 2>&1; then
+        grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$campaign/$driver.log" || true
+    else
+        echo "$driver found a failure: see $campaign/$driver.log"
+        status=1
+    fi
+done
+ls "$campaign"/crash-* "$campaign"/leak-* "$campaign"/timeout-* 2>/dev/null || echo "no findings"
+exit $status
