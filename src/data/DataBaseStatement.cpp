@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "data/DataBaseFailure.h"
 #include "data/DataBaseHandle.h"
 #include "data/SqlException.h"
 
@@ -23,9 +24,11 @@ Statement::Statement(Handle& handle, std::u16string_view text, std::initializer_
     sqlite3_stmt* stmt = nullptr;
     const int result = sqlite3_prepare16_v2(db, formatted.c_str(), -1, &stmt, nullptr);
     if (result != SQLITE_OK) {
+        std::string message = FailureMessage(db, sqlite3_errmsg(db));
         sqlite3_finalize(stmt);
-        throw SqlException(sqlite3_errmsg(db), std::string(), result);
+        throw SqlException(std::move(message), std::string(), result);
     }
+    CountCompile();
     if (stmt == nullptr) {
         // An empty text or a comment compiles to nothing; stepping it would be a misuse of SQLite.
         throw SqlException("the statement text holds no SQL statement", std::string(), SQLITE_MISUSE);
@@ -83,9 +86,16 @@ bool Statement::Step() {
         return true;
     }
     if (result != SQLITE_DONE) {
-        throw SqlException(sqlite3_errstr(result), SqlOf(stmt_), result);
+        throw SqlException(FailureMessage(sqlite3_db_handle(stmt_), sqlite3_errstr(result)), SqlOf(stmt_),
+                           result);
     }
     return false;
+}
+
+void Statement::Reset() {
+    // The result of reset repeats the last step's, which has been reported already.
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
 }
 
 int Statement::StepResult() {

@@ -37,6 +37,9 @@ public:
     bool Step();
     // One step whose result the caller judges itself (a raw SQLite result code).
     int StepResult();
+    // Back to before the first step, parameters unbound, so the compiled statement serves again; ends
+    // the statement's read of the database.
+    void Reset();
 
     // Columns are numbered from 0. A NULL reads as an empty text or 0; a text in a numeric column reads
     // as SQLite converts it (its numeric prefix, else 0); ColumnInt saturates at the 32-bit bounds.

@@ -4,14 +4,13 @@
 
 #include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
-#include "data/DataBaseHandle.h"
-#include "data/DataBaseStatement.h"
+#include "data/DataBaseReader.h"
 #include "data/SqlTexts.h"
 
 namespace {
-int32_t DatabaseVersion(DataBase::Handle& handle) {
+int32_t DatabaseVersion(DataBase::Reader& reader) {
     int32_t version = 0;
-    DataBase::Statement statement(handle, HostSql::kDatabaseVersion);
+    DataBase::Statement& statement = reader.Prepare(HostSql::kDatabaseVersion);
     while (statement.Step()) {
         version = statement.ColumnInt(0);
     }
@@ -21,11 +20,11 @@ int32_t DatabaseVersion(DataBase::Handle& handle) {
 
 int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components) {
-    DataBase::Handle handle;
-    const bool withDecimals = DatabaseVersion(handle) >= HostSql::kFirstVersionWithDecimals;
+    DataBase::Reader reader;
+    const bool withDecimals = DatabaseVersion(reader) >= HostSql::kFirstVersionWithDecimals;
     components.clear();
-    DataBase::Statement statement(handle, withDecimals ? HostSql::kMixtureCompositionWithDecimals
-                                                       : HostSql::kMixtureComposition);
+    DataBase::Statement& statement = reader.Prepare(withDecimals ? HostSql::kMixtureCompositionWithDecimals
+                                                                 : HostSql::kMixtureComposition);
     statement.BindText(1, mixtureName);
     while (statement.Step()) {
         MixtureComponent component;
@@ -42,16 +41,16 @@ int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
 }
 
 bool MixtureExists(std::u16string_view mixtureName) {
-    DataBase::Handle handle;
-    DataBase::Statement statement(handle, HostSql::kMixtureExists);
+    DataBase::Reader reader;
+    DataBase::Statement& statement = reader.Prepare(HostSql::kMixtureExists);
     statement.BindText(1, mixtureName);
     return statement.StepResult() == SQLITE_ROW;
 }
 
 std::vector<std::u16string> LoadMixtureNames() {
     std::vector<std::u16string> names;
-    DataBase::Handle handle;
-    DataBase::Statement statement(handle, HostSql::kMixtureNames);
+    DataBase::Reader reader;
+    DataBase::Statement& statement = reader.Prepare(HostSql::kMixtureNames);
     while (statement.Step()) {
         names.push_back(statement.ColumnText(0));
     }

@@ -1,5 +1,6 @@
 // Reading reference mixtures (ГСО) from the host's database: their names and certified compositions.
-// Each call opens and closes its own connection and raises DataBase::SqlException on failure.
+// Each call reads through a DataBase::Reader (the calculation run's connection, or one of its own outside
+// a run) and raises DataBase::SqlException on failure.
 #pragma once
 
 #include <cstdint>

@@ -5,8 +5,7 @@
 
 #include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
-#include "data/DataBaseHandle.h"
-#include "data/DataBaseStatement.h"
+#include "data/DataBaseReader.h"
 #include "data/PeakGroups.h"
 #include "data/PressureCorrection.h"
 #include "data/SqlTexts.h"
@@ -35,14 +34,14 @@ private:
 
 int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks) {
     const PeakGroupNames groups = MakePeakGroupNames(context.aliases);
-    DataBase::Handle handle;
-    const double factor = AssayPressureFactor(handle, assayId, context.settings.clcPressure);
+    DataBase::Reader reader;
+    const double factor = AssayPressureFactor(reader, assayId, context.settings.clcPressure);
 
     // Only group identifiers are looked up (in the whole list, records of earlier calls included);
     // every other peak is appended as a record of its own.
     RecordIndex records(peaks);
 
-    DataBase::Statement statement(handle, HostSql::kAssayPeaks);
+    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeaks);
     statement.BindAssayId(1, assayId);
     while (statement.Step()) {
         const std::u16string name = statement.ColumnText(0);
@@ -83,12 +82,12 @@ int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<
 int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,
                        std::vector<AreaSeries>& series) {
     const PeakGroupNames groups = MakePeakGroupNames(context.aliases);
-    DataBase::Handle handle;
+    DataBase::Reader reader;
     RecordIndex index(series);
     const size_t count = assayIds.size() < kAreaSeriesSlots ? assayIds.size() : kAreaSeriesSlots;
     for (size_t slot = 0; slot < count; ++slot) {
-        const double factor = AssayPressureFactor(handle, assayIds[slot], context.settings.clcPressure);
-        DataBase::Statement statement(handle, HostSql::kAssayPeakAreas);
+        const double factor = AssayPressureFactor(reader, assayIds[slot], context.settings.clcPressure);
+        DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeakAreas);
         statement.BindAssayId(1, assayIds[slot]);
         while (statement.Step()) {
             const std::u16string name = statement.ColumnText(0);

@@ -1,6 +1,7 @@
 // Reading the peaks of chromatograms from the host's database into per-component records: the peaks of
 // an analysis chromatogram for the composition, and the areas of calibration and control chromatograms
-// side by side for the calibration and its checks. Each call opens and closes its own connection.
+// side by side for the calibration and its checks. Each call reads through a DataBase::Reader: the
+// connection of the calculation run, or one of its own outside a run.
 #pragma once
 
 #include <cstdint>

@@ -1,29 +1,20 @@
 #include "data/PressureCorrection.h"
 
-#include <sqlite3.h>
-
 #include "calc/bindings/Gost31371Binding.h"
-#include "data/DataBaseStatement.h"
-#include "data/SqlException.h"
+#include "calc/bindings/LibraryLoading.h"
+#include "data/DataBaseReader.h"
 #include "data/SqlTexts.h"
 
 namespace {
 constexpr double kZeroTolerance = 2.220446049250313e-16; // 2^-52: a double not above it counts as zero
-
-[[noreturn]] void RaiseLibraryMissing() {
-    // Reported through the database exception because the loaders' callers catch exactly that type,
-    // and a chromatogram whose areas cannot be corrected cannot be read.
-    throw DataBase::SqlException("the GOST 31371.7-2020 calculation library is not available", std::string(),
-                                 SQLITE_ERROR);
-}
 } // namespace
 
-double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, bool correctionOn) {
+double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, bool correctionOn) {
     double factor = 1.0;
     if (!correctionOn) {
         return factor;
     }
-    DataBase::Statement statement(handle, HostSql::kAssayPressure);
+    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPressure);
     statement.BindAssayId(1, assayId);
     while (statement.Step()) {
         const double pressureKPa = statement.ColumnDouble(0);
@@ -32,19 +23,11 @@ double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, bool corre
             factor = 1.0;
             continue;
         }
-        const auto rqRate = Gost31371().CalcRQRate;
-        if (rqRate == nullptr) {
-            RaiseLibraryMissing();
-        }
-        factor = rqRate(pressureKPa, 20.0);
+        factor = RequireEntry(Gost31371().CalcRQRate, kGost31371Library)(pressureKPa, 20.0);
     }
     return factor;
 }
 
 double CorrectedArea(double area, double factor) {
-    const auto normArea = Gost31371().CalcNormArea;
-    if (normArea == nullptr) {
-        RaiseLibraryMissing();
-    }
-    return normArea(area, factor);
+    return RequireEntry(Gost31371().CalcNormArea, kGost31371Library)(area, factor);
 }

@@ -5,13 +5,14 @@
 #include <cstdint>
 
 namespace DataBase {
-class Handle;
+class Reader;
 }
 
 // 1.0 when the correction is off. When it is on: the assay's atmospheric pressure (kPa; NULL reads 0)
 // gives the library's factor, or 1.0 when the pressure is not above 2^-52 or the assay does not exist.
 // Several rows (a host table without a unique id) leave the factor of the last one.
-double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, bool correctionOn);
+double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, bool correctionOn);
 
 // The area corrected by the library with the factor of its chromatogram.
+// Both raise CalculationLibraryMissing when the library is needed and missing.
 double CorrectedArea(double area, double factor);

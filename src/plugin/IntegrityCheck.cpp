@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "calc/bindings/Gost31371Binding.h"
+#include "calc/bindings/Gost34704Binding.h"
+#include "calc/bindings/Gost6976Binding.h"
 #include "platform/Platform.h"
 
 namespace {
-constexpr std::u16string_view kLibraries[] = {u"Tarvel31371720", u"Tarvel3136921", u"Tarvel3470420"};
+constexpr std::u16string_view kLibraries[] = {kGost31371Library, kGost6976Library, kGost34704Library};
 std::u16string g_folderOverride;
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "data/DataBaseConnection.h"
 #include "platform/Platform.h"
+#include "plugin/CallGuard.h"
 #include "plugin/Host.h"
 #include "plugin/IntegrityCheck.h"
 #include "plugin/MainWindowHooks.h"
@@ -74,7 +75,8 @@ int32_t PluginUnload() {
     return 0;
 }
 
-int32_t OnModulesLoaded(intptr_t, intptr_t) {
+namespace {
+int32_t StartUp() {
     const HostServices* services = GetHostServices();
     if (services != nullptr && services->RegisterCommand != nullptr) {
         g_state.commandId = services->RegisterCommand(topic::MenuCommand, &OnMenuCommand);
@@ -85,6 +87,11 @@ int32_t OnModulesLoaded(intptr_t, intptr_t) {
     const intptr_t uri = CallHostTopic(topic::GetConnectionUri, 0, 0);
     DataBaseConnection::SetUri(reinterpret_cast<const char16_t*>(uri));
     return 0;
+}
+} // namespace
+
+int32_t OnModulesLoaded(intptr_t, intptr_t) {
+    return GuardedCall("OnModulesLoaded", int32_t{0}, [] { return StartUp(); });
 }
 
 void SetMainWindowHooks(const MainWindowHooks& hooks) {
@@ -99,7 +106,8 @@ void MainWindowDestroyed() {
     g_mainWindow = 0;
 }
 
-int32_t OnMenuCommand(intptr_t owner, intptr_t) {
+namespace {
+int32_t OpenMainWindow(intptr_t owner) {
     if (g_mainWindow != 0) {
         if (g_windowHooks.activate != nullptr) {
             g_windowHooks.activate(g_mainWindow);
@@ -129,4 +137,9 @@ int32_t OnMenuCommand(intptr_t owner, intptr_t) {
         g_mainWindow = 0;
     }
     return 0;
+}
+} // namespace
+
+int32_t OnMenuCommand(intptr_t owner, intptr_t) {
+    return GuardedCall("OnMenuCommand", int32_t{0}, [owner] { return OpenMainWindow(owner); });
 }

@@ -12,6 +12,8 @@ inline constexpr uint16_t kLanguageRussian = 1049;
 int32_t PluginLoad(const HostServices* services);
 int32_t PluginUnload();
 
+// The host's callbacks. Each returns 0 and lets no exception reach the host: a failure is recorded
+// (LastBoundaryFailure) instead.
 // Handler of "System/ModulesLoaded": registers the command and the menu item, copies the database URI.
 int32_t OnModulesLoaded(intptr_t first, intptr_t second);
 // Handler of "Tarvel/MenuCommand": first is the host window that owns the main window.

@@ -1,5 +1,6 @@
 #include "text/Format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -39,15 +40,132 @@ double FormatArg::asReal() const {
 }
 
 namespace {
+
+// Bounds of a width and a precision: enough for any text the plug-in writes, and no allocation that a
+// hostile number could blow up.
+constexpr int kMaxWidth = 4096;
+constexpr int kMaxPrecision = 340;
+
+// One conversion directive: "%" flags width precision length conversion.
 struct Directive {
     bool leftAlign = false;
     bool zeroPad = false;
     bool plus = false;
     bool space = false;
     int width = 0;
-    int precision = -1;
-    int longness = 0; // 0 int, 1 long (32-bit as on Windows), 2 long long, -1 short
+    int precision = -1; // -1: none given
+    int longness = 0;   // 0 int, 1 long (32-bit as on Windows), 2 long long, -1 short
+    char16_t conversion = 0;
 };
+
+// The arguments in order; a conversion past the last one gets none.
+class Arguments {
+public:
+    Arguments(const FormatArg* begin, const FormatArg* end) : next_(begin), end_(end) {}
+    const FormatArg* Take() { return next_ != end_ ? next_++ : nullptr; }
+
+private:
+    const FormatArg* next_;
+    const FormatArg* end_;
+};
+
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Digits at position i, saturating at limit.
+int ParseNumber(std::u16string_view format, size_t& i, int limit) {
+    int number = 0;
+    for (; i < format.size() && IsDigit(format[i]); ++i) {
+        number = std::min(number * 10 + (format[i] - u'0'), limit);
+    }
+    return number;
+}
+
+void ParseFlags(std::u16string_view format, size_t& i, Directive& directive) {
+    for (; i < format.size(); ++i) {
+        switch (format[i]) {
+        case u'-':
+            directive.leftAlign = true;
+            break;
+        case u'0':
+            directive.zeroPad = true;
+            break;
+        case u'+':
+            directive.plus = true;
+            break;
+        case u' ':
+            directive.space = true;
+            break;
+        case u'#':
+            break; // accepted and ignored
+        default:
+            return;
+        }
+    }
+}
+
+// A "*" width comes from the arguments; a negative one aligns left. Its magnitude is taken without
+// negating a signed value, which would overflow for the most negative one.
+void ParseWidth(std::u16string_view format, size_t& i, Arguments& args, Directive& directive) {
+    if (i < format.size() && format[i] == u'*') {
+        ++i;
+        const FormatArg* arg = args.Take();
+        const int64_t width = arg != nullptr ? arg->asSigned() : 0;
+        const uint64_t magnitude =
+            width < 0 ? 0 - static_cast<uint64_t>(width) : static_cast<uint64_t>(width);
+        directive.leftAlign = directive.leftAlign || width < 0;
+        directive.width = static_cast<int>(std::min<uint64_t>(magnitude, kMaxWidth));
+        return;
+    }
+    directive.width = ParseNumber(format, i, kMaxWidth);
+}
+
+// A negative "*" precision counts as none.
+void ParsePrecision(std::u16string_view format, size_t& i, Arguments& args, Directive& directive) {
+    if (i >= format.size() || format[i] != u'.') {
+        return;
+    }
+    ++i;
+    if (i < format.size() && format[i] == u'*') {
+        ++i;
+        const FormatArg* arg = args.Take();
+        const int64_t precision = arg != nullptr ? arg->asSigned() : 0;
+        directive.precision =
+            precision < 0 ? -1 : static_cast<int>(std::min<int64_t>(precision, kMaxPrecision));
+        return;
+    }
+    directive.precision = ParseNumber(format, i, kMaxPrecision);
+}
+
+void ParseLength(std::u16string_view format, size_t& i, Directive& directive) {
+    for (; i < format.size(); ++i) {
+        if (format[i] == u'l') {
+            ++directive.longness;
+        } else if (format[i] == u'h') {
+            directive.longness = -1;
+        } else if (format.compare(i, 3, u"I64") == 0) {
+            directive.longness = 2;
+            i += 2;
+        } else if (format[i] != u'I') {
+            return;
+        }
+    }
+}
+
+// Parses the directive after the "%" at position i, taking "*" arguments as it goes, and leaves i after
+// its conversion character. False when the text ends inside the directive.
+bool ParseDirective(std::u16string_view format, size_t& i, Arguments& args, Directive& directive) {
+    ParseFlags(format, i, directive);
+    ParseWidth(format, i, args, directive);
+    ParsePrecision(format, i, args, directive);
+    ParseLength(format, i, directive);
+    if (i >= format.size()) {
+        return false;
+    }
+    directive.conversion = format[i++];
+    return true;
+}
 
 std::string RealToChars(double value, char conversion, int precision) {
     if (std::isnan(value)) {
@@ -73,7 +191,7 @@ std::string RealToChars(double value, char conversion, int precision) {
     return std::string(buffer.data(), result.ptr);
 }
 
-void AppendPadded(std::u16string& out, std::u16string body, const Directive& directive, bool numeric) {
+void AppendPadded(std::u16string& out, std::u16string_view body, const Directive& directive, bool numeric) {
     const size_t width = directive.width > 0 ? static_cast<size_t>(directive.width) : 0;
     if (body.size() >= width) {
         out += body;
@@ -86,12 +204,12 @@ void AppendPadded(std::u16string& out, std::u16string body, const Directive& dir
     } else if (directive.zeroPad && numeric) {
         size_t signLength =
             (!body.empty() && (body[0] == u'-' || body[0] == u'+' || body[0] == u' ')) ? 1 : 0;
-        if (body.compare(signLength, 2, u"0x") == 0) {
+        if (body.substr(signLength, 2) == u"0x") {
             signLength += 2;
         }
-        out.append(body, 0, signLength);
+        out += body.substr(0, signLength);
         out.append(pad, u'0');
-        out.append(body, signLength, std::u16string::npos);
+        out += body.substr(signLength);
     } else {
         out.append(pad, u' ');
         out += body;
@@ -111,188 +229,143 @@ std::string SignPrefix(bool negative, const Directive& directive) {
     }
     return directive.space ? " " : "";
 }
+
+void ToUpper(std::string& text) {
+    for (auto& ch : text) {
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    }
+}
+
+// Digits padded with zeros to the precision; printf writes no digit at all for a zero with a precision
+// of zero.
+std::string DigitsToPrecision(std::string digits, bool zero, const Directive& directive) {
+    if (directive.precision == 0 && zero) {
+        return {};
+    }
+    if (directive.precision >= 0 && digits.size() < static_cast<size_t>(directive.precision)) {
+        digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
+    }
+    return digits;
+}
+
+// %s: a UTF-16 text; a number given for it is written in decimal.
+void WriteText(std::u16string& out, const Directive& directive, const FormatArg& arg) {
+    std::u16string_view body = arg.text();
+    std::u16string number;
+    if (arg.kind() != FormatArg::Kind::Text) {
+        number = Ascii(std::to_string(arg.asSigned()));
+        body = number;
+    }
+    if (directive.precision >= 0) {
+        body = body.substr(0, static_cast<size_t>(directive.precision));
+    }
+    AppendPadded(out, body, directive, false);
+}
+
+// %c: one UTF-16 code unit.
+void WriteCharacter(std::u16string& out, const Directive& directive, const FormatArg& arg) {
+    const char16_t character = static_cast<char16_t>(arg.asUnsigned());
+    AppendPadded(out, std::u16string_view(&character, 1), directive, false);
+}
+
+// %d %i: 32 bits unless "ll" or "I64" is given.
+void WriteSigned(std::u16string& out, const Directive& directive, const FormatArg& arg) {
+    int64_t value = arg.asSigned();
+    if (directive.longness < 2) {
+        value = static_cast<int32_t>(value);
+    }
+    const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    const std::string digits = DigitsToPrecision(std::to_string(magnitude), magnitude == 0, directive);
+    AppendPadded(out, Ascii(SignPrefix(value < 0, directive) + digits), directive, directive.precision < 0);
+}
+
+// %u %x %X: 32 bits unless "ll" or "I64" is given.
+void WriteUnsigned(std::u16string& out, const Directive& directive, const FormatArg& arg) {
+    uint64_t value = arg.asUnsigned();
+    if (directive.longness < 2) {
+        value = static_cast<uint32_t>(value);
+    }
+    char buffer[32];
+    const int base = directive.conversion == u'u' ? 10 : 16;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, base);
+    std::string digits = DigitsToPrecision(std::string(buffer, result.ptr), value == 0, directive);
+    if (directive.conversion == u'X') {
+        ToUpper(digits);
+    }
+    AppendPadded(out, Ascii(digits), directive, directive.precision < 0);
+}
+
+// %f %F %e %E %g %G; the capital conversions write the exponent, INF and NAN in capitals as well.
+void WriteReal(std::u16string& out, const Directive& directive, const FormatArg& arg) {
+    const double value = arg.asReal();
+    const char conversion = static_cast<char>(directive.conversion);
+    std::string body = RealToChars(std::fabs(value), conversion, directive.precision);
+    if (conversion == 'F' || conversion == 'E' || conversion == 'G') {
+        ToUpper(body);
+    }
+    body.insert(0, SignPrefix(std::signbit(value) && !std::isnan(value), directive));
+    AppendPadded(out, Ascii(body), directive, std::isfinite(value));
+}
+
+using ConversionWriter = void (*)(std::u16string& out, const Directive& directive, const FormatArg& arg);
+
+// The writer of a conversion character; null for one that is no conversion.
+ConversionWriter WriterOf(char16_t conversion) {
+    switch (conversion) {
+    case u's':
+        return &WriteText;
+    case u'c':
+        return &WriteCharacter;
+    case u'd':
+    case u'i':
+        return &WriteSigned;
+    case u'u':
+    case u'x':
+    case u'X':
+        return &WriteUnsigned;
+    case u'f':
+    case u'F':
+    case u'e':
+    case u'E':
+    case u'g':
+    case u'G':
+        return &WriteReal;
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 std::u16string FormatText(std::u16string_view format, std::initializer_list<FormatArg> args) {
     std::u16string out;
     out.reserve(format.size() + 16 * args.size());
-    const FormatArg* next = args.begin();
-    const FormatArg* const end = args.end();
-    auto take = [&]() -> const FormatArg* { return next != end ? next++ : nullptr; };
-
+    Arguments arguments(args.begin(), args.end());
     size_t i = 0;
     while (i < format.size()) {
-        const char16_t c = format[i];
-        if (c != u'%') {
-            out.push_back(c);
-            ++i;
-            continue;
+        const size_t percent = std::min(format.find(u'%', i), format.size());
+        out += format.substr(i, percent - i);
+        if (percent == format.size()) {
+            break;
         }
-        const size_t start = i++;
+        i = percent + 1;
         if (i < format.size() && format[i] == u'%') {
             out.push_back(u'%');
             ++i;
             continue;
         }
         Directive directive;
-        for (; i < format.size(); ++i) {
-            const char16_t f = format[i];
-            if (f == u'-') {
-                directive.leftAlign = true;
-            } else if (f == u'0') {
-                directive.zeroPad = true;
-            } else if (f == u'+') {
-                directive.plus = true;
-            } else if (f == u' ') {
-                directive.space = true;
-            } else if (f != u'#') {
-                break;
-            }
-        }
-        if (i < format.size() && format[i] == u'*') {
-            const FormatArg* a = take();
-            const int64_t w = a ? a->asSigned() : 0;
-            if (w < 0) {
-                directive.leftAlign = true;
-            }
-            directive.width = static_cast<int>(std::min<int64_t>(w < 0 ? -w : w, 4096));
-            ++i;
-        } else {
-            while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
-                directive.width = std::min(directive.width * 10 + (format[i] - u'0'), 4096);
-                ++i;
-            }
-        }
-        if (i < format.size() && format[i] == u'.') {
-            ++i;
-            directive.precision = 0;
-            if (i < format.size() && format[i] == u'*') {
-                const FormatArg* a = take();
-                const int64_t p = a ? a->asSigned() : 0;
-                directive.precision = p < 0 ? -1 : static_cast<int>(std::min<int64_t>(p, 340));
-                ++i;
-            } else {
-                while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
-                    directive.precision = std::min(directive.precision * 10 + (format[i] - u'0'), 340);
-                    ++i;
-                }
-            }
-        }
-        while (i < format.size() && (format[i] == u'l' || format[i] == u'h' || format[i] == u'I')) {
-            if (format[i] == u'l') {
-                ++directive.longness;
-            } else if (format[i] == u'h') {
-                directive.longness = -1;
-            } else if (format.compare(i, 3, u"I64") == 0) {
-                directive.longness = 2;
-                i += 2;
-            }
-            ++i;
-        }
-        if (i >= format.size()) {
-            out.append(format.substr(start));
+        if (!ParseDirective(format, i, arguments, directive)) {
+            out += format.substr(percent); // an unfinished directive at the end stays as written
             break;
         }
-        const char16_t conversion = format[i++];
-        switch (conversion) {
-        case u's': {
-            const FormatArg* a = take();
-            std::u16string body;
-            if (a != nullptr && a->kind() == FormatArg::Kind::Text) {
-                body = std::u16string(a->text());
-            } else if (a != nullptr) {
-                body = Ascii(std::to_string(a->asSigned()));
-            }
-            if (directive.precision >= 0 && body.size() > static_cast<size_t>(directive.precision)) {
-                body.resize(static_cast<size_t>(directive.precision));
-            }
-            AppendPadded(out, body, directive, false);
-            break;
+        const ConversionWriter writer = WriterOf(directive.conversion);
+        if (writer == nullptr) {
+            out += format.substr(percent, i - percent); // so a broken text stays visible
+            continue;
         }
-        case u'c': {
-            const FormatArg* a = take();
-            if (a != nullptr) {
-                AppendPadded(out, std::u16string(1, static_cast<char16_t>(a->asUnsigned())), directive,
-                             false);
-            }
-            break;
-        }
-        case u'd':
-        case u'i': {
-            const FormatArg* a = take();
-            if (a == nullptr) {
-                break;
-            }
-            int64_t value = a->asSigned();
-            if (directive.longness < 2) {
-                value = static_cast<int32_t>(value);
-            }
-            const uint64_t magnitude =
-                value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-            // printf writes no digit at all for a zero with a precision of zero.
-            std::string digits =
-                directive.precision == 0 && magnitude == 0 ? std::string() : std::to_string(magnitude);
-            if (directive.precision >= 0 && digits.size() < static_cast<size_t>(directive.precision)) {
-                digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
-            }
-            AppendPadded(out, Ascii(SignPrefix(value < 0, directive) + digits), directive,
-                         directive.precision < 0);
-            break;
-        }
-        case u'u':
-        case u'x':
-        case u'X': {
-            const FormatArg* a = take();
-            if (a == nullptr) {
-                break;
-            }
-            uint64_t value = a->asUnsigned();
-            if (directive.longness < 2) {
-                value = static_cast<uint32_t>(value);
-            }
-            char buffer[32];
-            const int base = conversion == u'u' ? 10 : 16;
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, base);
-            std::string digits =
-                directive.precision == 0 && value == 0 ? std::string() : std::string(buffer, result.ptr);
-            if (conversion == u'X') {
-                for (auto& ch : digits) {
-                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-                }
-            }
-            if (directive.precision >= 0 && digits.size() < static_cast<size_t>(directive.precision)) {
-                digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
-            }
-            AppendPadded(out, Ascii(digits), directive, directive.precision < 0);
-            break;
-        }
-        case u'f':
-        case u'F':
-        case u'e':
-        case u'E':
-        case u'g':
-        case u'G': {
-            const FormatArg* a = take();
-            if (a == nullptr) {
-                break;
-            }
-            const double value = a->asReal();
-            std::string body =
-                RealToChars(std::fabs(value), static_cast<char>(conversion), directive.precision);
-            if (conversion == u'F' || conversion == u'E' || conversion == u'G') {
-                // The capital conversions write the exponent, INF and NAN in capitals as well.
-                for (auto& ch : body) {
-                    ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-                }
-            }
-            body.insert(0, SignPrefix(std::signbit(value) && !std::isnan(value), directive));
-            AppendPadded(out, Ascii(body), directive, std::isfinite(value));
-            break;
-        }
-        default:
-            // Unknown conversion: written as it stands, so a broken text stays visible.
-            out.append(format.substr(start, i - start));
-            break;
+        if (const FormatArg* arg = arguments.Take()) {
+            writer(out, directive, *arg);
         }
     }
     return out;

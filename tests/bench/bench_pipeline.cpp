@@ -1,21 +1,28 @@
 // Cost of one whole calculation run (RunCalculation) on the demo database written by the simulator, for
 // each calibration method: the reference-mixture checks, the calibration with its control, the
 // composition of two analysis chromatograms, the conformity checks, the physical properties and the
-// methane number. Every stage opens its own database connections, as in the plug-in, and those opens are
+// methane number. The run reads through one connection, opened and closed by the run, and that open is
 // part of the time. Method В1 calibrates from two mixtures of seven chromatograms each.
+//
+// RunBesideItsFloor puts the run of method В1 beside its floor: one connection that reads every row the
+// run needs once, with plain statements. The ratio of the two says what the run spends beyond reading
+// its data; the counters give the connections opened and the statements compiled by one run.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "Databases.h"
+#include "DemoRun.h"
 #include "calc/CalcContext.h"
 #include "calc/Stages.h"
 #include "data/DataBaseConnection.h"
 #include "data/DataBaseHandle.h"
-#include "data/HostQueries.h"
+#include "data/SqlTexts.h"
 #include "platform/Platform.h"
 #include "text/Utf.h"
 
@@ -39,52 +46,9 @@ const DemoDatabase& Demo() {
     return *database;
 }
 
-void AddToList(CalcContext& context, DataBase::Handle& handle, const std::vector<int64_t>& ids,
-               AssayRole role, uint32_t groupStamp) {
-    for (int64_t id : ids) {
-        for (Assay& entry : QueryAssayRows(handle, id)) {
-            entry.included = true;
-            entry.role = static_cast<int32_t>(role);
-            entry.groupStamp = groupStamp;
-            context.assays.push_back(entry);
-        }
-    }
-}
-
-// The chromatogram list of a day's work by one method: its calibration and control batches and the first
-// pair of analyses at the first sampling point; the general assignment of the method's mixtures.
-CalcContext ContextOfMethod(int32_t method) {
-    const sim::DemoManifest& manifest = Demo().manifest;
-    const sim::MethodRuns& runs = manifest.methods.at(static_cast<size_t>(method));
-    CalcContext context;
-    context.settings.clbrCalcMethod = method;
-    context.settings.clbrControl = true;
-    context.settings.clcControl = false; // the analysed gas is no reference mixture
-    DataBase::Handle handle;
-    uint32_t stamp = 1710400000;
-    for (const auto& batch : runs.calibration) {
-        AddToList(context, handle, batch, AssayRole::Calibration, ++stamp);
-    }
-    for (const auto& batch : runs.control) {
-        AddToList(context, handle, batch, AssayRole::Control, ++stamp);
-    }
-    const std::vector<int64_t>& analyses = manifest.analyses[0];
-    AddToList(context, handle, {analyses[0], analyses[1]}, AssayRole::Analysis, ++stamp);
-
-    ComponentMixtures general;
-    general.first = runs.mixtures.at(0).name;
-    general.firstType = static_cast<int32_t>(runs.mixtures.at(0).type);
-    if (runs.mixtures.size() > 1) {
-        general.second = runs.mixtures[1].name;
-        general.secondType = static_cast<int32_t>(runs.mixtures[1].type);
-    }
-    context.mixtures.push_back(general);
-    return context;
-}
-
 void WholeRun(benchmark::State& state) {
     const auto method = static_cast<int32_t>(state.range(0));
-    CalcContext context = ContextOfMethod(method);
+    CalcContext context = testsupport::DemoRunContext(Demo().manifest, method);
     if (const int32_t status = RunCalculation(context); status != 0) {
         state.SkipWithError(("the run failed with status " + std::to_string(status)).c_str());
         return;
@@ -97,6 +61,109 @@ void WholeRun(benchmark::State& state) {
     state.SetLabel(method == 0 ? "А" : method == 1 ? "Б" : method == 2 ? "В1" : "В2");
 }
 BENCHMARK(WholeRun)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// A statement compiled once and stepped to its end for each parameter; returns the rows read.
+class PlainQuery {
+public:
+    PlainQuery(sqlite3* db, std::u16string_view sql) {
+        sqlite3_prepare16_v2(db, sql.data(), static_cast<int>(sql.size() * sizeof(char16_t)), &stmt_,
+                             nullptr);
+    }
+    ~PlainQuery() { sqlite3_finalize(stmt_); }
+    PlainQuery(const PlainQuery&) = delete;
+    PlainQuery& operator=(const PlainQuery&) = delete;
+
+    int64_t ReadAll(int64_t id) {
+        sqlite3_bind_int64(stmt_, 1, id);
+        return Drain();
+    }
+    int64_t ReadAll(std::u16string_view text) {
+        sqlite3_bind_text16(stmt_, 1, text.data(), static_cast<int>(text.size() * sizeof(char16_t)),
+                            SQLITE_STATIC);
+        return Drain();
+    }
+    int64_t ReadAll() { return Drain(); }
+
+private:
+    int64_t Drain() {
+        int64_t rows = 0;
+        double sum = 0.0;
+        while (sqlite3_step(stmt_) == SQLITE_ROW) {
+            ++rows;
+            for (int column = 0; column < sqlite3_column_count(stmt_); ++column) {
+                sum += sqlite3_column_type(stmt_, column) == SQLITE_TEXT
+                           ? static_cast<double>(sqlite3_column_bytes16(stmt_, column))
+                           : sqlite3_column_double(stmt_, column);
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+        sqlite3_reset(stmt_);
+        return rows;
+    }
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Every row the run reads, once: the database version, the certified composition of each mixture of
+// the assignment, the pressure and the peaks of every chromatogram of the list.
+int64_t ReadEverythingOnce(const CalcContext& context) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(Demo().path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    int64_t rows = 0;
+    {
+        PlainQuery version(db, HostSql::kDatabaseVersion);
+        PlainQuery composition(db, HostSql::kMixtureCompositionWithDecimals);
+        PlainQuery pressure(db, HostSql::kAssayPressure);
+        PlainQuery peaks(db, HostSql::kAssayPeaks);
+        rows += version.ReadAll();
+        for (const ComponentMixtures& assignment : context.mixtures) {
+            rows += composition.ReadAll(assignment.first);
+            if (!assignment.second.empty()) {
+                rows += composition.ReadAll(assignment.second);
+            }
+        }
+        for (const Assay& assay : context.assays) {
+            rows += pressure.ReadAll(assay.id);
+            rows += peaks.ReadAll(assay.id);
+        }
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+void RunBesideItsFloor(benchmark::State& state) {
+    constexpr int32_t kMethodC1 = 2;
+    CalcContext context = testsupport::DemoRunContext(Demo().manifest, kMethodC1);
+    const DataBase::AccessCounts before = DataBase::CurrentAccessCounts();
+    if (const int32_t status = RunCalculation(context); status != 0) {
+        state.SkipWithError(("the run failed with status " + std::to_string(status)).c_str());
+        return;
+    }
+    const DataBase::AccessCounts after = DataBase::CurrentAccessCounts();
+
+    using Clock = std::chrono::steady_clock;
+    Clock::duration run{};
+    Clock::duration floor{};
+    int64_t rows = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        benchmark::DoNotOptimize(RunCalculation(context));
+        const Clock::time_point middle = Clock::now();
+        rows = ReadEverythingOnce(context);
+        floor += Clock::now() - middle;
+        run += middle - start;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    const double runMs = std::chrono::duration<double, std::milli>(run).count() / iterations;
+    const double floorMs = std::chrono::duration<double, std::milli>(floor).count() / iterations;
+    state.counters["run_ms"] = runMs;
+    state.counters["floor_ms"] = floorMs;
+    state.counters["ratio"] = floorMs > 0.0 ? runMs / floorMs : 0.0;
+    state.counters["opens"] = static_cast<double>(after.opens - before.opens);
+    state.counters["compiles"] = static_cast<double>(after.compiles - before.compiles);
+    state.counters["floor_rows"] = static_cast<double>(rows);
+    state.SetLabel("В1");
+}
+BENCHMARK(RunBesideItsFloor)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

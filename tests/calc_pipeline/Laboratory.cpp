@@ -1,6 +1,5 @@
 #include "Laboratory.h"
 
-#include <atomic>
 #include <stdexcept>
 
 #include "Batches.h"
@@ -9,6 +8,7 @@
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"
 #include "platform/Platform.h"
+#include "support/TempNames.h"
 #include "text/Utf.h"
 
 namespace pipelinetest {
@@ -52,9 +52,7 @@ bool HeavyAsOneGroup(Method method) {
 } // namespace
 
 LaboratoryFile::LaboratoryFile(const std::string& stem) {
-    static std::atomic<int> counter{0};
-    path_ = Utf16ToUtf8(platform::TempDirectory()) + "tarvel-pipeline-" + stem + "-" +
-            std::to_string(counter++) + ".db";
+    path_ = testsupport::UniqueTempPath("pipeline-" + stem);
     sim::RemoveDatabaseFile(path_);
     DataBaseConnection::SetUri(Utf8ToUtf16(path_));
 }

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 
 #include "HostWriter.h"
 #include "data/DataBaseConnection.h"
 #include "platform/Platform.h"
+#include "support/TempNames.h"
 #include "text/Utf.h"
 
 namespace datatest {
@@ -18,14 +18,12 @@ namespace datatest {
 class TempDatabase {
 public:
     explicit TempDatabase(std::string_view stem) {
-        static std::atomic<int> counter{0};
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "tarvel-data-";
+        std::string name = "data-";
         name += stem;
         name += '-';
         name += test != nullptr ? test->name() : "global";
-        name += '-' + std::to_string(counter++) + ".db";
-        path_ = Utf16ToUtf8(platform::TempDirectory()) + name;
+        path_ = testsupport::UniqueTempPath(name);
         sim::RemoveDatabaseFile(path_);
     }
     ~TempDatabase() { sim::RemoveDatabaseFile(path_); }

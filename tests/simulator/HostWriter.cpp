@@ -58,9 +58,11 @@ void RemoveDatabaseFile(const std::string& pathUtf8) {
     std::error_code ignored;
     const std::filesystem::path path = PathOf(pathUtf8);
     std::filesystem::remove(path, ignored);
-    std::filesystem::path journal = path;
-    journal += "-journal";
-    std::filesystem::remove(journal, ignored);
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        std::filesystem::path companion = path;
+        companion += suffix;
+        std::filesystem::remove(companion, ignored);
+    }
 }
 
 HostWriter::HostWriter(const std::string& pathUtf8) {

@@ -86,7 +86,7 @@ private:
     std::map<std::string, sqlite3_stmt*> statements_;
 };
 
-// The files of the path (UTF-8) are removed: the database and SQLite's journal beside it.
+// The files of the path (UTF-8) are removed: the database and SQLite's journal, log and shared memory.
 void RemoveDatabaseFile(const std::string& pathUtf8);
 
 } // namespace sim

@@ -193,6 +193,31 @@ TEST(Format, TextWidthAndPrecision) {
     EXPECT_EQ(FormatText(u"[%c%c]", {0x0416, u'ж'}), u"[Жж]");
 }
 
+TEST(Format, StarWidthsAndPrecisionsAtTheLimitsOfSixtyFourBits) {
+    constexpr long long kMin = std::numeric_limits<long long>::min();
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    const std::string wide(4095, ' ');
+    struct Case {
+        std::u16string_view format;
+        long long star;
+        const char* expected;
+    };
+    // The most negative width has no positive counterpart: it aligns left at the widest width, as the
+    // largest one aligns right; a huge precision is bounded, a negative one counts as none.
+    const std::string left = "[7" + wide + "]";
+    const std::string right = "[" + wide + "7]";
+    const Case cases[] = {
+        {u"[%*d]", kMin, left.c_str()},  {u"[%*d]", kMax, right.c_str()},
+        {u"[%*d]", -4096, left.c_str()}, {u"[%*d]", 1LL << 32, right.c_str()},
+        {u"[%.*d]", kMin, "[7]"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Format(c.format, {c.star, 7}), c.expected) << Utf16ToUtf8(c.format) << " with " << c.star;
+    }
+    EXPECT_EQ(Format(u"%.*f", {kMin, 0.5}), "0.500000");
+    EXPECT_EQ(Format(u"%.*f", {kMax, 0.5}).size(), 2u + 340u);
+}
+
 TEST(Format, LongIsThirtyTwoBitsAsOnWindows) {
     // %lu reads a 32-bit unsigned long: a value above 2^32 wraps as the Windows C runtime shows it.
     EXPECT_EQ(Format(u"%lu", {4294967296ULL + 5}), "5");

@@ -1,60 +1,37 @@
 #include "calc/bindings/Gost31371Binding.h"
 
-#include <string>
-
 #include "calc/bindings/LibraryLoading.h"
 
 namespace {
-
-// The library stays loaded for the life of the process: the binding's pointers and the tables the
-// library owns must outlive every caller.
-struct LoadedGost31371 {
-    platform::DynamicLibrary library;
-    Gost31371Binding binding;
-};
-
-LoadedGost31371* Load() {
-    auto* loaded = new LoadedGost31371;
-    loaded->library = OpenCalculationLibrary(u"Tarvel31371720");
-    if (!loaded->library.IsLoaded()) {
-        return loaded;
-    }
-    const platform::DynamicLibrary& library = loaded->library;
-    Gost31371Binding& binding = loaded->binding;
-    bool allFound = true;
-    ResolveEntry(library, "GetDefaultConstTableMethodA", binding.GetDefaultConstTableMethodA, allFound);
-    ResolveEntry(library, "GetDefaultConstTableMethodB", binding.GetDefaultConstTableMethodB, allFound);
-    ResolveEntry(library, "GetDefaultConstTableMethodC1", binding.GetDefaultConstTableMethodC1, allFound);
-    ResolveEntry(library, "GetDefaultConstTableMethodC2", binding.GetDefaultConstTableMethodC2, allFound);
-    ResolveEntry(library, "CalcRQRate", binding.CalcRQRate, allFound);
-    ResolveEntry(library, "CalcNormArea", binding.CalcNormArea, allFound);
-    ResolveEntry(library, "CalcCalibFactorDiv", binding.CalcCalibFactorDiv, allFound);
-    ResolveEntry(library, "CalcCalibFactorMCnt", binding.CalcCalibFactorMCnt, allFound);
-    ResolveEntry(library, "CalcLimitValue", binding.CalcLimitValue, allFound);
-    ResolveEntry(library, "CalcCalibFactorMVrb", binding.CalcCalibFactorMVrb, allFound);
-    ResolveEntry(library, "CalcCalibFactorMVrbLS", binding.CalcCalibFactorMVrbLS, allFound);
-    ResolveEntry(library, "CalcConcentrationMCnt", binding.CalcConcentrationMCnt, allFound);
-    ResolveEntry(library, "CalcConcentrationMVrb", binding.CalcConcentrationMVrb, allFound);
-    ResolveEntry(library, "AreasRelativeStandardDeviation", binding.AreasRelativeStandardDeviation, allFound);
-    ResolveEntry(library, "AreasRelativeRange", binding.AreasRelativeRange, allFound);
-    ResolveEntry(library, "GetAllowedValue", binding.GetAllowedValue, allFound);
-    ResolveEntry(library, "CalibrationCheck", binding.CalibrationCheck, allFound);
-    ResolveEntry(library, "ControlCheck", binding.ControlCheck, allFound);
-    ResolveEntry(library, "CalcMethane", binding.CalcMethane, allFound);
-    ResolveEntry(library, "CalcMethaneU", binding.CalcMethaneU, allFound);
-    ResolveEntry(library, "Normalize", binding.Normalize, allFound);
-    ResolveEntry(library, "CalcU", binding.CalcU, allFound);
-    ResolveEntry(library, "CheckMoleFactor", binding.CheckMoleFactor, allFound);
-    binding.loaded = allFound;
-    return loaded;
+void ResolveAll(EntryResolver& entry, Gost31371Binding& binding) {
+    entry("GetDefaultConstTableMethodA", binding.GetDefaultConstTableMethodA);
+    entry("GetDefaultConstTableMethodB", binding.GetDefaultConstTableMethodB);
+    entry("GetDefaultConstTableMethodC1", binding.GetDefaultConstTableMethodC1);
+    entry("GetDefaultConstTableMethodC2", binding.GetDefaultConstTableMethodC2);
+    entry("CalcRQRate", binding.CalcRQRate);
+    entry("CalcNormArea", binding.CalcNormArea);
+    entry("CalcCalibFactorDiv", binding.CalcCalibFactorDiv);
+    entry("CalcCalibFactorMCnt", binding.CalcCalibFactorMCnt);
+    entry("CalcLimitValue", binding.CalcLimitValue);
+    entry("CalcCalibFactorMVrb", binding.CalcCalibFactorMVrb);
+    entry("CalcCalibFactorMVrbLS", binding.CalcCalibFactorMVrbLS);
+    entry("CalcConcentrationMCnt", binding.CalcConcentrationMCnt);
+    entry("CalcConcentrationMVrb", binding.CalcConcentrationMVrb);
+    entry("AreasRelativeStandardDeviation", binding.AreasRelativeStandardDeviation);
+    entry("AreasRelativeRange", binding.AreasRelativeRange);
+    entry("GetAllowedValue", binding.GetAllowedValue);
+    entry("CalibrationCheck", binding.CalibrationCheck);
+    entry("ControlCheck", binding.ControlCheck);
+    entry("CalcMethane", binding.CalcMethane);
+    entry("CalcMethaneU", binding.CalcMethaneU);
+    entry("Normalize", binding.Normalize);
+    entry("CalcU", binding.CalcU);
+    entry("CheckMoleFactor", binding.CheckMoleFactor);
 }
-
 } // namespace
 
 const Gost31371Binding& Gost31371() {
-    // Never destroyed: unloading the library at exit could pull tables away from late callers.
-    static const LoadedGost31371* const loaded = Load();
-    return loaded->binding;
+    return BindOnce<Gost31371Binding>(kGost31371Library, &ResolveAll);
 }
 
 const MetrologyRow* MetrologyTableForMethod(int32_t method, int32_t* rowCount) {

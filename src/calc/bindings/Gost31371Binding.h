@@ -5,6 +5,11 @@
 
 #include "../../gost/gost31371/include/Tarvel31371720.h"
 
+#include <string_view>
+
+// The library's file name without the platform's extension.
+inline constexpr std::u16string_view kGost31371Library = u"Tarvel31371720";
+
 struct Gost31371Binding {
     bool loaded = false; // every entry below was found
     decltype(&::GetDefaultConstTableMethodA) GetDefaultConstTableMethodA = nullptr;

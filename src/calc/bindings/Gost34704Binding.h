@@ -7,6 +7,11 @@
 
 #include "../../gost/gost34704/include/Tarvel3470420Types.h"
 
+#include <string_view>
+
+// The library's file name without the platform's extension.
+inline constexpr std::u16string_view kGost34704Library = u"Tarvel3470420";
+
 struct Gost34704Binding {
     using Calc3470420Function = int (*)(const Fraction_t* molarFractions, unsigned int count,
                                         MetanNumber_t* result, bool reserved);

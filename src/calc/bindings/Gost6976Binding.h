@@ -5,6 +5,11 @@
 
 #include "gost/gost6976/include/Tarvel3136921.h"
 
+#include <string_view>
+
+// The library's file name without the platform's extension.
+inline constexpr std::u16string_view kGost6976Library = u"Tarvel3136921";
+
 struct Gost6976Binding {
     bool loaded = false; // every entry below was found
     decltype(&::GetDefaultConstTable3136921) GetDefaultConstTable3136921 = nullptr;

@@ -1,8 +1,10 @@
 // The calculation run: the stages in their fixed order, stopping at the first that fails. The run adds
 // no message of its own; the journal carries the stages' explanations and the status only selects the
-// message box.
+// message box. The whole run reads the host's database through one read-only connection, opened by its
+// first read and closed when the run ends, with each statement compiled once.
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "data/DataBaseReader.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ bool CalibrationMixturesSuitGas(CalcContext& context) {
 } // namespace
 
 int32_t RunCalculation(CalcContext& context) {
+    const DataBase::RunScope connection;
     int32_t status = ResetRun(context);
 
     status = CheckMixtures(context);

@@ -4,6 +4,7 @@
 
 #include "calc/CalcContext.h"
 #include "calc/Stages.h"
+#include "calc/bindings/LibraryLoading.h"
 #include "data/DataBaseHandle.h"
 #include "data/SqlException.h"
 #include "host/cli/Console.h"
@@ -41,6 +42,9 @@ bool Calculate(CalcContext& context, int32_t& status) {
         status = RunCalculation(context);
     } catch (const DataBase::SqlException& failure) {
         PrintDatabaseError(failure);
+        return false;
+    } catch (const CalculationLibraryMissing& failure) {
+        PrintError(failure.what());
         return false;
     }
     return true;

@@ -53,6 +53,17 @@ std::filesystem::path FilePath(const std::string& utf8) {
 bool FitsOnOneLine(std::u16string_view text) {
     return text.find_first_of(u"\r\n") == std::u16string_view::npos;
 }
+
+bool IsProfileTopic(std::string_view topic) {
+    for (const char* profileTopic :
+         {topic::ProfileGetInt, topic::ProfileSetInt, topic::ProfileGetString, topic::ProfileSetString,
+          topic::ProfileGetRect, topic::ProfileSetRect, topic::ProfileDelParam}) {
+        if (topic == profileTopic) {
+            return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 struct SubstituteHostThunks {
@@ -143,16 +154,16 @@ bool SubstituteHost::RunCommand(std::string_view topic, intptr_t ownerWindow) {
 }
 
 bool SubstituteHost::IsTopicAvailable(std::string_view topic) const {
-    if (topic == "System/GetLanguage") {
+    if (topic == topic::GetLanguage) {
         return language.has_value();
     }
-    if (topic == "Main/OpenAssayFile") {
+    if (topic == topic::OpenAssayFile) {
         return servesOpenAssayFile;
     }
-    if (topic.starts_with("Profile/")) {
+    if (IsProfileTopic(topic)) {
         return servesProfile;
     }
-    if (topic == "DB/GetConnectionUri" || topic == "Auth/AccountName" || topic == "MainMenu/CreateNewMenu") {
+    if (topic == topic::GetConnectionUri || topic == topic::AccountName || topic == topic::CreateNewMenu) {
         return true;
     }
     return std::any_of(commands.begin(), commands.end(), [&](const auto& c) { return c.topic == topic; });
@@ -160,21 +171,21 @@ bool SubstituteHost::IsTopicAvailable(std::string_view topic) const {
 
 intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intptr_t second) {
     calls.emplace_back(topic);
-    if (topic == "System/GetLanguage") {
+    if (topic == topic::GetLanguage) {
         return language ? *language : 0;
     }
-    if (topic == "DB/GetConnectionUri") {
+    if (topic == topic::GetConnectionUri) {
         returnedText_ = databaseUri;
         return reinterpret_cast<intptr_t>(returnedText_.c_str());
     }
-    if (topic == "Auth/AccountName") {
+    if (topic == topic::AccountName) {
         if (!accountName) {
             return static_cast<intptr_t>(static_cast<uintptr_t>(0x80000000u));
         }
         returnedText_ = *accountName;
         return reinterpret_cast<intptr_t>(returnedText_.c_str());
     }
-    if (topic == "MainMenu/CreateNewMenu") {
+    if (topic == topic::CreateNewMenu) {
         const auto* request = reinterpret_cast<const NewMenuRequest*>(second);
         if (request == nullptr || request->size != 16 || request->path == nullptr ||
             request->commandTopic == nullptr) {
@@ -183,20 +194,20 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
         menu.push_back({FromBuffer(request->path, 4096), request->commandTopic});
         return 1;
     }
-    if (topic == "Main/OpenAssayFile") {
+    if (topic == topic::OpenAssayFile) {
         if (!servesOpenAssayFile) {
             return 0;
         }
         openedAssays.push_back(KeyOf(second));
         return 1;
     }
-    if (topic.starts_with("Profile/")) {
+    if (IsProfileTopic(topic)) {
         if (!servesProfile || first == 0) {
             return 0;
         }
         const std::u16string key = KeyOf(first);
         const auto found = profile.find(key);
-        if (topic == "Profile/GetInt") {
+        if (topic == topic::ProfileGetInt) {
             int32_t value = 0;
             if (found == profile.end() || second == 0 || !ParseInt32(found->second, value)) {
                 return 0;
@@ -204,13 +215,13 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
             *reinterpret_cast<int32_t*>(second) = value;
             return 1;
         }
-        if (topic == "Profile/SetInt") {
+        if (topic == topic::ProfileSetInt) {
             if (second != 0) {
                 profile[key] = DecimalText(*reinterpret_cast<const int32_t*>(second));
             }
             return 0;
         }
-        if (topic == "Profile/GetString") {
+        if (topic == topic::ProfileGetString) {
             auto* request = reinterpret_cast<StringRequest*>(second);
             if (found == profile.end() || request == nullptr || request->buffer == nullptr ||
                 request->capacity <= 0) {
@@ -221,11 +232,11 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
             request->buffer[length] = u'\0';
             return 1;
         }
-        if (topic == "Profile/SetString") {
+        if (topic == topic::ProfileSetString) {
             profile[key] = KeyOf(second);
             return 0;
         }
-        if (topic == "Profile/GetRect") {
+        if (topic == topic::ProfileGetRect) {
             ProfileRect rect{};
             if (found == profile.end() || second == 0 || !ParseRect(found->second, rect)) {
                 return 0;
@@ -233,7 +244,7 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
             *reinterpret_cast<ProfileRect*>(second) = rect;
             return 1;
         }
-        if (topic == "Profile/SetRect") {
+        if (topic == topic::ProfileSetRect) {
             if (second != 0) {
                 const auto& r = *reinterpret_cast<const ProfileRect*>(second);
                 profile[key] = DecimalText(r.left) + u"," + DecimalText(r.top) + u"," + DecimalText(r.right) +
@@ -241,7 +252,7 @@ intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intpt
             }
             return 0;
         }
-        if (topic == "Profile/DelParam") {
+        if (topic == topic::ProfileDelParam) {
             profile.erase(key);
             return 0;
         }

@@ -1,20 +1,23 @@
-// Entry points of the plug-in library. Each runs on the host's user-interface thread.
+// Entry points of the plug-in library. Each runs on the host's user-interface thread, and none lets an
+// exception reach the host: a failure is recorded and the documented value returned.
 #include "plugin/PluginExports.h"
 
+#include "plugin/CallGuard.h"
 #include "plugin/Lifecycle.h"
 
 extern "C" {
 
 const PluginInfo* GetPluginInfo() {
-    return &ThePluginInfo();
+    return GuardedCall("GetPluginInfo", static_cast<const PluginInfo*>(nullptr),
+                       [] { return &ThePluginInfo(); });
 }
 
 int32_t Load(const HostServices* services) {
-    return PluginLoad(services);
+    return GuardedCall("Load", int32_t{0}, [services] { return PluginLoad(services); });
 }
 
 int32_t Unload() {
-    return PluginUnload();
+    return GuardedCall("Unload", int32_t{0}, [] { return PluginUnload(); });
 }
 
 } // extern "C"
