@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a Windows program that opens windows under Wine (scripts/wine-run.sh). Without a display it starts
+# its own virtual X server for the length of the run, so the UI tests need no screen (CI has none).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [ -n "${DISPLAY:-}" ]; then
+    exec bash "$root/scripts/wine-run.sh" "$@"
+fi
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# The server picks a free display number and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+if [ ! -s "$work/display" ]; then
+    echo "wine-xvfb-run: the virtual X server did not start" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+status=0
+bash "$root/scripts/wine-run.sh" "$@" || status=$?
+exit "$status"
