@@ -6,9 +6,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 if [ -n "${DISPLAY:-}" ]; then
     exec bash "$root/scripts/wine-run.sh" "$@"
 fi
+# A prefix of its own: Wine's desktop process keeps the display it was started with, and the other
+# tests of the build run without one.
+build=$(cd "$(dirname "$1")/.." && pwd)
+export TARVEL_WINEPREFIX="${TARVEL_WINEPREFIX:-$build/wineprefix-display}"
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
+    WINEPREFIX="$TARVEL_WINEPREFIX" wineserver -k 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
