@@ -192,6 +192,55 @@ TEST_F(WindowTest, KeepsItsMinimumSizeAndMovesTheControlsByTheirAnchors) {
     GetClientRect(CurrentPage(main), &pageClient);
     EXPECT_EQ(pageClient.right - list.right, list.left);
     Screenshot(main, "resized");
+
+    // Minimising and restoring leave every control where it was.
+    ShowWindow(main, SW_MINIMIZE);
+    PumpMessages();
+    ShowWindow(main, SW_RESTORE);
+    PumpMessages();
+    for (const Expected& item : expected) {
+        const RECT now = ChildRectangle(item.control);
+        EXPECT_TRUE(EqualRect(&now, &item.after)) << "after restoring " << GetDlgCtrlID(item.control);
+    }
+}
+
+TEST_F(WindowTest, ListsKeepHiddenColumnsHiddenAndWidenColumnsDraggedTooNarrow) {
+    HWND main = Open();
+    ASSERT_NE(main, nullptr);
+    SelectTab(main, 1); // calibration by method А: the second concentration is hidden
+    HWND list = PageList(main);
+    HWND header = ListView_GetHeader(list);
+    ASSERT_EQ(ListView_GetColumnWidth(list, 2), 0);
+    struct Case {
+        const char* what;
+        UINT code;
+        int column;
+        int draggedWidth;
+        LRESULT refused;
+        int widthAfter; // -1: not checked
+    };
+    const Case cases[] = {
+        {"drag of a hidden column", static_cast<UINT>(HDN_BEGINTRACKW), 2, 0, TRUE, 0},
+        {"double click on a hidden divider", static_cast<UINT>(HDN_DIVIDERDBLCLICKW), 2, 0, TRUE, 0},
+        {"drag of a shown column", static_cast<UINT>(HDN_BEGINTRACKW), 0, 0, FALSE, -1},
+        {"a column dragged to 4 pixels", static_cast<UINT>(HDN_ENDTRACKW), 0, 4, TRUE, 5},
+        {"a column dragged to 0 pixels", static_cast<UINT>(HDN_ENDTRACKW), 1, 0, TRUE, 5},
+    };
+    for (const Case& test : cases) {
+        HDITEMW item{};
+        item.mask = HDI_WIDTH;
+        item.cxy = test.draggedWidth;
+        NMHEADERW notice{};
+        notice.hdr = {header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), test.code};
+        notice.iItem = test.column;
+        notice.pitem = &item;
+        EXPECT_EQ(SendMessageW(list, WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice)),
+                  test.refused)
+            << test.what;
+        if (test.widthAfter >= 0) {
+            EXPECT_EQ(ListView_GetColumnWidth(list, test.column), test.widthAfter) << test.what;
+        }
+    }
 }
 
 TEST_F(WindowTest, SplitterKeepsTheTabsAndTheJournalUsable) {

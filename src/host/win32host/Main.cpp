@@ -54,6 +54,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
         profile = platform::DirectoryOf(database) + u"profile.txt";
     }
     TestHost host(Utf16ToUtf8(profile), database);
+    host.QuitWhenClosed(true);
     std::string error;
     if (!host.LoadPlugin(plugin, error)) {
         return Fail(std::wstring(error.begin(), error.end()));

@@ -152,7 +152,9 @@ LRESULT CALLBACK TestHost::WindowProcedure(HWND window, UINT message, WPARAM wPa
             // The host unloads its plug-ins before its window goes.
             self->UnloadPlugin();
             self->window_ = nullptr;
-            PostQuitMessage(0);
+            if (self->quitWhenClosed_) {
+                PostQuitMessage(0);
+            }
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);

@@ -38,6 +38,9 @@ public:
     // Menu command id of item index.
     static UINT MenuCommandId(size_t index);
 
+    // A program ends its message loop when the host window closes; a test keeps its thread's queue.
+    void QuitWhenClosed(bool quit) { quitWhenClosed_ = quit; }
+
     SubstituteHost& Host() { return host_; }
     const PluginInfo* Info() const { return info_; }
 
@@ -51,6 +54,7 @@ private:
     const PluginInfo* info_ = nullptr;
     int32_t (*unload_)() = nullptr;
     HWND window_ = nullptr;
+    bool quitWhenClosed_ = false;
 };
 
 // The menu path of an item split at "/": the popups, then the item itself.
