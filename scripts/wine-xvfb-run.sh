@@ -31,6 +31,12 @@ if [ ! -s "$work/display" ]; then
     exit 1
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
+# No window manager runs on the virtual server: windows left unmanaged are destroyed at once, where Wine
+# would otherwise wait for a manager to withdraw each one.
+if [ ! -f "$TARVEL_WINEPREFIX/.unmanaged-windows" ]; then
+    bash "$root/scripts/wine-run.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    touch "$TARVEL_WINEPREFIX/.unmanaged-windows"
+fi
 status=0
 bash "$root/scripts/wine-run.sh" "$@" || status=$?
 exit "$status"
