@@ -61,6 +61,30 @@ TEST_F(WindowTest, OpensOnPageZeroWithAnEmptyJournalAndAGreenStrip) {
     EXPECT_EQ(windows, 1);
 }
 
+TEST_F(WindowTest, PageZeroCommitsItsCheckBoxesWhenLeftAndTheWindowSavesThem) {
+    HWND main = Open();
+    ASSERT_NE(main, nullptr);
+    ASSERT_GT(ListView_GetItemCount(PageList(main)), 1);
+    ListView_SetCheckState(PageList(main), 1, FALSE);
+    // Хроматограммы → Настройки (input to input: no run) → back: the page shows what it committed.
+    {
+        BoxCatcher catcher;
+        SelectTab(main, 10);
+        SelectTab(main, 0);
+        EXPECT_TRUE(catcher.boxes.empty());
+    }
+    EXPECT_TRUE(ListView_GetCheckState(PageList(main), 0));
+    EXPECT_FALSE(ListView_GetCheckState(PageList(main), 1));
+    SendMessageW(main, WM_COMMAND, IDOK, 0);
+    PumpMessages();
+    ASSERT_FALSE(IsWindow(main));
+    // Saved with the settings: the next window shows it too.
+    main = Open();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(ListView_GetCheckState(PageList(main), 0));
+    EXPECT_FALSE(ListView_GetCheckState(PageList(main), 1));
+}
+
 // Boxes 231 count the runs: on a database that cannot be read every run fails.
 TEST_F(WindowTest, CalculatesOnlyWhenAnInputPageIsLeftForAnOutputPage) {
     const std::u16string broken = folder + u"broken.db";
