@@ -12,13 +12,13 @@
 #include "ResourceIds.h"
 #include "calc/CalcContext.h"
 #include "calc/journal/JournalCategory.h"
-#include "plugin/Host.h"
 #include "plugin/MainWindowHooks.h"
 #include "plugin/SettingsStore.h"
 #include "text/StringIds.gen.h"
 #include "ui/win32/AnchorLayout.h"
 #include "ui/win32/CalculationRun.h"
 #include "ui/win32/ListViews.h"
+#include "ui/win32/MainWindowLayout.h"
 #include "ui/win32/Notices.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/PluginModule.h"
@@ -29,9 +29,6 @@ namespace {
 constexpr int kJournalSectionWidth = 100;
 constexpr int kJournalDescriptionWidth = 600;
 constexpr int kJournalDescriptionColumn = 1;
-// Half the height of the splitter's grip around the gap between the tabs and the journal.
-constexpr int kSplitterReach = 2;
-constexpr int kSplitterOffset = 3;
 
 constexpr AnchoredControl kMainAnchors[] = {
     {IDC_MAIN_TABS, AnchorAll},
@@ -66,19 +63,6 @@ const DLGTEMPLATE* LoadPageTemplate(int id) {
         FindResourceW(PluginModule(), MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG));
     HGLOBAL loaded = resource != nullptr ? LoadResource(PluginModule(), resource) : nullptr;
     return loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
-}
-
-// The page fills the tab control's display area.
-void FitPage(HWND tabs, HWND page) {
-    if (page == nullptr) {
-        return;
-    }
-    RECT area{};
-    GetWindowRect(tabs, &area);
-    TabCtrl_AdjustRect(tabs, FALSE, &area);
-    MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&area), 2);
-    SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void DestroyPage(MainWindowState& state) {
@@ -181,23 +165,6 @@ void SetIcons(HWND window) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
 }
 
-// A stored placement is applied only where a monitor shows it, and never below the minimum size.
-void RestorePlacement(HWND window, const MainWindowState& state) {
-    ProfileRect stored{};
-    if (!ProfileGetRect(kPlacementKey, stored)) {
-        return;
-    }
-    const RECT rectangle{stored.left, stored.top, stored.right, stored.bottom};
-    if (rectangle.right <= rectangle.left || rectangle.bottom <= rectangle.top ||
-        MonitorFromRect(&rectangle, MONITOR_DEFAULTTONULL) == nullptr) {
-        return;
-    }
-    const int width = std::max<int>(rectangle.right - rectangle.left, state.minimum.cx);
-    const int height = std::max<int>(rectangle.bottom - rectangle.top, state.minimum.cy);
-    SetWindowPos(window, nullptr, rectangle.left, rectangle.top, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Initialize(HWND window) {
     if (!RegisterCommonControls()) {
         return; // the window stays empty
@@ -227,22 +194,7 @@ void Initialize(HWND window) {
     GetWindowRect(window, &bounds);
     state.minimum = {bounds.right - bounds.left, bounds.bottom - bounds.top};
     state.laidOut = state.minimum;
-    RestorePlacement(window, state);
-}
-
-// The screen rectangle of the window as the user left it: a minimised or maximised window is stored
-// with its normal placement, so that the next opening does not restore an icon's position.
-RECT PlacementToStore(HWND window) {
-    RECT rectangle{};
-    GetWindowRect(window, &rectangle);
-    if (IsIconic(window) || IsZoomed(window)) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof(placement);
-        if (GetWindowPlacement(window, &placement)) {
-            rectangle = placement.rcNormalPosition;
-        }
-    }
-    return rectangle;
+    RestorePlacement(window, state.minimum);
 }
 
 void Close(HWND window) {
@@ -252,60 +204,13 @@ void Close(HWND window) {
     }
     DestroyPage(*state);
     SettingsStore::Save(state->context);
-    const RECT rectangle = PlacementToStore(window);
-    const ProfileRect stored{rectangle.left, rectangle.top, rectangle.right, rectangle.bottom};
-    ProfileSetRect(kPlacementKey, stored);
+    StorePlacement(window);
 }
 
 void FinalDestruction(HWND window) {
     delete StateOf(window);
     SetWindowLongPtrW(window, DWLP_USER, 0);
     MainWindowDestroyed();
-}
-
-// The splitter: the gap between the tab control and the journal list.
-int SplitterDistance(HWND window, int mouseY) {
-    RECT list{};
-    GetWindowRect(GetDlgItem(window, IDC_MAIN_JOURNAL), &list);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
-    return static_cast<int>(list.top) - mouseY - kSplitterOffset;
-}
-
-void MoveSplitter(HWND window, MainWindowState& state, int distance) {
-    HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
-    HWND journal = GetDlgItem(window, IDC_MAIN_JOURNAL);
-    RECT tabRect{};
-    RECT listRect{};
-    GetWindowRect(tabs, &tabRect);
-    GetWindowRect(journal, &listRect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&tabRect), 2);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&listRect), 2);
-    // Both keep a usable height: the move stops at either minimum.
-    const int tabHeight = static_cast<int>(tabRect.bottom - tabRect.top);
-    const int listHeight = static_cast<int>(listRect.bottom - listRect.top);
-    distance = std::min(distance, tabHeight - kMinimumTabsHeight);
-    distance = std::max(distance, kMinimumJournalHeight - listHeight);
-    if (distance == 0) {
-        return;
-    }
-    HDWP batch = BeginDeferWindowPos(2);
-    if (batch != nullptr) {
-        batch = DeferWindowPos(batch, journal, nullptr, listRect.left, listRect.top - distance,
-                               listRect.right - listRect.left, listHeight + distance,
-                               SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (batch != nullptr) {
-        batch = DeferWindowPos(batch, tabs, nullptr, tabRect.left, tabRect.top, tabRect.right - tabRect.left,
-                               tabHeight - distance, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (batch != nullptr) {
-        EndDeferWindowPos(batch);
-    }
-    FitPage(tabs, state.page);
-}
-
-bool OverSplitter(HWND window, int mouseY) {
-    return std::abs(SplitterDistance(window, mouseY)) <= kSplitterReach;
 }
 
 INT_PTR Notify(HWND window, MainWindowState& state, const NMHDR& header, LPARAM lParam) {
@@ -399,7 +304,7 @@ INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     case WM_MOUSEMOVE:
         if (state->splitting && (wParam & MK_LBUTTON) != 0) {
-            MoveSplitter(window, *state, SplitterDistance(window, static_cast<short>(HIWORD(lParam))));
+            MoveSplitter(window, state->page, SplitterDistance(window, static_cast<short>(HIWORD(lParam))));
         }
         return FALSE;
     case WM_LBUTTONUP:
