@@ -3,8 +3,10 @@
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <cwctype>
 
 #include "WindowFixture.h"
 #include "simulator/Databases.h"
@@ -27,6 +29,22 @@ int CountBoxes(const std::vector<CaughtBox>& boxes, const std::wstring& text) {
         std::count_if(boxes.begin(), boxes.end(), [&](const CaughtBox& box) { return box.text == text; }));
 }
 
+bool SideBySideCommonControlsLoaded() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0);
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof(module);
+    bool found = false;
+    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
+         more = Module32NextW(snapshot, &module)) {
+        std::wstring path = module.szExePath;
+        std::transform(path.begin(), path.end(), path.begin(), [](wchar_t c) { return towlower(c); });
+        found = path.find(L"winsxs") != std::wstring::npos &&
+                path.find(L"common-controls") != std::wstring::npos && path.ends_with(L"comctl32.dll");
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
 BOOL CALLBACK CountMainWindows(HWND window, LPARAM count) {
     wchar_t caption[64] = {};
     GetWindowTextW(window, caption, 64);
@@ -44,6 +62,11 @@ TEST_F(WindowTest, OpensOnPageZeroWithAnEmptyJournalAndAGreenStrip) {
     EXPECT_EQ(HeaderTexts(JournalList(main)), (std::vector<std::wstring>{L"Раздел", L"Описание"}));
     EXPECT_EQ(ListView_GetItemCount(JournalList(main)), 0);
     EXPECT_EQ(StripColour(main), kGreen);
+    EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0), 0);
+    // The library's manifest brings in the common controls of version 6 (the side-by-side assembly),
+    // beside the system's version 5 that the test program itself uses.
+    EXPECT_TRUE(SideBySideCommonControlsLoaded());
     // The chromatograms of the profile, refreshed from the database: the demo's calibration, control and
     // analysis batches, all included.
     HWND list = PageList(main);
