@@ -78,7 +78,7 @@ TEST_F(WindowTest, OpensOnPageZeroWithAnEmptyJournalAndAGreenStrip) {
     Screenshot(main, "page00_chromatograms");
 
     // A second command only brings the window forward.
-    EXPECT_EQ(session->ChooseMenuItem(), main);
+    EXPECT_EQ(hosted->ChooseMenuItem(), main);
     int windows = 0;
     EnumThreadWindows(GetCurrentThreadId(), &CountMainWindows, reinterpret_cast<LPARAM>(&windows));
     EXPECT_EQ(windows, 1);
@@ -336,7 +336,7 @@ TEST_F(WindowTest, StoresItsPlacementOnCloseAndRestoresItUnlessOffEveryMonitor) 
     SendMessageW(main, WM_CLOSE, 0, 0);
     PumpMessages();
     ASSERT_FALSE(IsWindow(main));
-    EXPECT_EQ(session->Host().Host().profile[u"Tarvel/WState"],
+    EXPECT_EQ(hosted->Host().Host().profile[u"Tarvel/WState"],
               u"40,30," + Utf8ToUtf16(std::to_string(placed.right)) + u"," +
                   Utf8ToUtf16(std::to_string(placed.bottom)));
 
@@ -348,7 +348,7 @@ TEST_F(WindowTest, StoresItsPlacementOnCloseAndRestoresItUnlessOffEveryMonitor) 
     PumpMessages();
 
     // A placement that no monitor shows keeps the template's place.
-    session->Host().Host().profile[u"Tarvel/WState"] = u"-30000,-30000,-29000,-29500";
+    hosted->Host().Host().profile[u"Tarvel/WState"] = u"-30000,-30000,-29000,-29500";
     main = Open();
     ASSERT_NE(main, nullptr);
     const RECT kept = WindowRectangle(main);
@@ -359,10 +359,10 @@ TEST_F(WindowTest, StoresItsPlacementOnCloseAndRestoresItUnlessOffEveryMonitor) 
 TEST_F(WindowTest, UnloadDestroysAnOpenWindowAndSavesItsSettings) {
     HWND main = Open();
     ASSERT_NE(main, nullptr);
-    session->Host().Host().profile.erase(u"Tarvel/WState");
-    session->Unload();
+    hosted->Host().Host().profile.erase(u"Tarvel/WState");
+    hosted->Unload();
     EXPECT_FALSE(IsWindow(main));
-    EXPECT_EQ(session->Host().Host().profile.count(u"Tarvel/WState"), 1u);
+    EXPECT_EQ(hosted->Host().Host().profile.count(u"Tarvel/WState"), 1u);
 }
 
 TEST(IntegrityUi, NamesTheFailingLibraryAndTheNextCommandTriesAgain) {
@@ -380,17 +380,17 @@ TEST(IntegrityUi, NamesTheFailingLibraryAndTheNextCommandTriesAgain) {
     };
     CopyFileTo(DemoFolder() + u"profile.txt", plugin + u"profile.txt");
     damage(true);
-    Session session(plugin + u"profile.txt", DemoFolder() + u"demo.db", plugin);
-    ASSERT_TRUE(session.Loaded());
+    HostedPlugin hosted(plugin + u"profile.txt", DemoFolder() + u"demo.db", plugin);
+    ASSERT_TRUE(hosted.Loaded());
     {
         BoxCatcher catcher;
-        EXPECT_EQ(session.ChooseMenuItem(), nullptr);
+        EXPECT_EQ(hosted.ChooseMenuItem(), nullptr);
         ASSERT_EQ(catcher.boxes.size(), 1u);
         EXPECT_EQ(catcher.boxes[0].caption, L"Контроль целостности");
         EXPECT_EQ(catcher.boxes[0].text, L"Tarvel3136921.dll");
     }
     damage(false);
-    EXPECT_NE(session.ChooseMenuItem(), nullptr);
+    EXPECT_NE(hosted.ChooseMenuItem(), nullptr);
 }
 
 } // namespace

@@ -106,8 +106,8 @@ BoxCatcher::~BoxCatcher() {
     g_catcher = nullptr;
 }
 
-Session::Session(const std::u16string& profilePath, const std::u16string& databasePath,
-                 const std::u16string& pluginFolder)
+HostedPlugin::HostedPlugin(const std::u16string& profilePath, const std::u16string& databasePath,
+                           const std::u16string& pluginFolder)
     : host_(std::make_unique<TestHost>(Utf16ToUtf8(profilePath), databasePath)) {
     std::string error;
     loaded_ = host_->LoadPlugin(pluginFolder + u"TarvelPlugin.dll", error);
@@ -117,17 +117,17 @@ Session::Session(const std::u16string& profilePath, const std::u16string& databa
     }
 }
 
-Session::~Session() {
+HostedPlugin::~HostedPlugin() {
     Unload();
 }
 
-HWND Session::ChooseMenuItem() {
+HWND HostedPlugin::ChooseMenuItem() {
     host_->ChooseMenuItem(0);
     PumpMessages();
     return FindMainWindow(host_->Window());
 }
 
-void Session::Unload() {
+void HostedPlugin::Unload() {
     host_->UnloadPlugin();
     PumpMessages();
 }

@@ -40,12 +40,12 @@ public:
     std::vector<CaughtBox> boxes;
 };
 
-// One session of the test host with the plug-in loaded from folder (the binary folder by default).
-class Session {
+// The test host with the plug-in loaded from folder (the binary folder by default).
+class HostedPlugin {
 public:
-    Session(const std::u16string& profilePath, const std::u16string& databasePath,
-            const std::u16string& pluginFolder = BinaryFolder());
-    ~Session();
+    HostedPlugin(const std::u16string& profilePath, const std::u16string& databasePath,
+                 const std::u16string& pluginFolder = BinaryFolder());
+    ~HostedPlugin();
 
     TestHost& Host() { return *host_; }
     bool Loaded() const { return loaded_; }

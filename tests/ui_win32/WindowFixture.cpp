@@ -38,24 +38,24 @@ void WindowTest::SetUp() {
     profile = folder + u"profile.txt";
     database = DemoFolder() + u"demo.db";
     ASSERT_TRUE(CopyFileTo(DemoFolder() + u"profile.txt", profile)) << "the demo fixture has not run";
-    session = std::make_unique<Session>(profile, database);
-    ASSERT_TRUE(session->Loaded());
+    hosted = std::make_unique<HostedPlugin>(profile, database);
+    ASSERT_TRUE(hosted->Loaded());
 }
 
 void WindowTest::TearDown() {
-    session.reset();
+    hosted.reset();
 }
 
 void WindowTest::UseDatabase(const std::u16string& databasePath) {
-    session.reset();
+    hosted.reset();
     database = databasePath;
-    session = std::make_unique<Session>(profile, database);
-    ASSERT_TRUE(session->Loaded());
+    hosted = std::make_unique<HostedPlugin>(profile, database);
+    ASSERT_TRUE(hosted->Loaded());
 }
 
 HWND WindowTest::Open() {
     BoxCatcher catcher;
-    HWND main = session->ChooseMenuItem();
+    HWND main = hosted->ChooseMenuItem();
     openingBoxes = catcher.boxes;
     return main;
 }

@@ -23,14 +23,14 @@ protected:
     void TearDown() override;
     // Opens the window from the menu; boxes shown while it opened are in openingBoxes.
     HWND Open();
-    // Starts the session on another database (before Open).
+    // Starts the test host again on another database (before Open).
     void UseDatabase(const std::u16string& databasePath);
     std::u16string Screenshot(HWND window, const std::string& name);
 
     std::u16string folder;
     std::u16string profile;
     std::u16string database;
-    std::unique_ptr<Session> session;
+    std::unique_ptr<HostedPlugin> hosted;
     std::vector<CaughtBox> openingBoxes;
 };
 
