@@ -115,8 +115,9 @@ void ShowSelectedPage(HWND window, MainWindowState& state) {
     }
     // Leaving an input page for a page that shows results: the results must follow the inputs. The
     // page being left has already committed its edits (it was destroyed when the selection changed).
-    const bool recalculate =
-        pages[static_cast<size_t>(state.pageLeft)].input && !pages[static_cast<size_t>(selected)].input;
+    const bool leftInput = state.pageLeft >= 0 && state.pageLeft < kMainWindowPageCount &&
+                           pages[static_cast<size_t>(state.pageLeft)].input;
+    const bool recalculate = leftInput && !pages[static_cast<size_t>(selected)].input;
     DestroyPage(state);
     if (recalculate) {
         Recalculate(window, state);
