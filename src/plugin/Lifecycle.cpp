@@ -61,6 +61,12 @@ int32_t PluginLoad(const HostServices* services) {
 }
 
 int32_t PluginUnload() {
+    // No window may outlive the code of its procedures: an open main window is destroyed first, and
+    // saves its settings while the host still serves the profile.
+    if (g_mainWindow != 0 && g_windowHooks.destroy != nullptr) {
+        g_windowHooks.destroy(g_mainWindow);
+    }
+    g_mainWindow = 0;
     const HostServices* services = GetHostServices();
     if (services != nullptr) {
         if (services->UnsubscribeEvent != nullptr) {

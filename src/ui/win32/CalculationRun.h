@@ -1,0 +1,9 @@
+// The calculation as the main window starts it: a database failure during the run ends the run as a
+// failure with the database's message in the journal, instead of leaving the window.
+#pragma once
+
+#include <cstdint>
+
+struct CalcContext;
+
+int32_t RunCalculationForWindow(CalcContext& context);

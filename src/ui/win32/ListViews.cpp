@@ -1,0 +1,238 @@
+#include "ui/win32/ListViews.h"
+
+#include <cstring>
+
+#include "ui/win32/ProcedureGuard.h"
+
+namespace {
+
+WNDPROC PreviousProcedure(HWND list) {
+    return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_USERDATA));
+}
+
+int ColumnCount(HWND list) {
+    return Header_GetItemCount(ListView_GetHeader(list));
+}
+
+// Header notifications reach the list, the header's parent. Hidden columns (width 0) stay hidden: no
+// drag and no double click on their divider; a column dragged to 4 pixels or less gets 5.
+bool RefuseHeaderNotification(HWND list, const NMHDR& header, LPARAM lParam) {
+    if (header.hwndFrom != ListView_GetHeader(list)) {
+        return false;
+    }
+    const auto& notice = *reinterpret_cast<const NMHEADERW*>(lParam);
+    switch (header.code) {
+    case HDN_ENDTRACKA:
+    case HDN_ENDTRACKW:
+        if (notice.pitem != nullptr && (notice.pitem->mask & HDI_WIDTH) != 0 &&
+            notice.pitem->cxy <= kMinimumDraggedColumnWidth - 1) {
+            ListView_SetColumnWidth(list, notice.iItem, kMinimumDraggedColumnWidth);
+            return true;
+        }
+        return false;
+    case HDN_BEGINTRACKA:
+    case HDN_BEGINTRACKW:
+    case HDN_DIVIDERDBLCLICKA:
+    case HDN_DIVIDERDBLCLICKW:
+        return ListView_GetColumnWidth(list, notice.iItem) == 0;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK ListSubclassProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = PreviousProcedure(list);
+    return GuardedProcedure(list, "ListViewSubclass", LRESULT{0}, [&]() -> LRESULT {
+        if (message == WM_NOTIFY &&
+            RefuseHeaderNotification(list, *reinterpret_cast<NMHDR*>(lParam), lParam)) {
+            return TRUE;
+        }
+        if (message == WM_KEYDOWN) {
+            NMKEY key{};
+            key.hdr.hwndFrom = list;
+            key.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+            key.hdr.code = static_cast<UINT>(kListKeyDown);
+            key.nVKey = static_cast<UINT>(wParam);
+            key.uFlags = HIWORD(lParam);
+            SendMessageW(GetParent(list), WM_NOTIFY, key.hdr.idFrom, reinterpret_cast<LPARAM>(&key));
+        }
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        }
+        return CallWindowProcW(previous, list, message, wParam, lParam);
+    });
+}
+
+std::wstring HeaderText(HWND list, int column) {
+    wchar_t buffer[260] = {};
+    LVCOLUMNW item{};
+    item.mask = LVCF_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = static_cast<int>(std::size(buffer));
+    ListView_GetColumn(list, column, &item);
+    return buffer;
+}
+
+} // namespace
+
+void ListViewSubclass(HWND list) {
+    const LONG_PTR previous = GetWindowLongPtrW(list, GWLP_WNDPROC);
+    SetWindowLongPtrW(list, GWLP_USERDATA, previous);
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListSubclassProcedure));
+}
+
+std::wstring CellText(HWND list, int row, int column) {
+    // The list copies at most the given capacity; grow until the text fits.
+    for (int capacity = 256;; capacity *= 4) {
+        std::wstring text(static_cast<size_t>(capacity), L'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text.data();
+        item.cchTextMax = capacity;
+        const auto length = static_cast<int>(
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        if (length < capacity - 1 || capacity >= (1 << 20)) {
+            text.resize(static_cast<size_t>(length));
+            return text;
+        }
+    }
+}
+
+std::wstring ListViewText(HWND list) {
+    // Built without a fixed capacity, so a long list is never cut.
+    std::wstring text;
+    const int columns = ColumnCount(list);
+    for (int column = 0; column < columns; ++column) {
+        if (ListView_GetColumnWidth(list, column) != 0) {
+            text += HeaderText(list, column);
+            text += L'\t';
+        }
+    }
+    text += L'\n';
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+        for (int column = 0; column < columns; ++column) {
+            if (ListView_GetColumnWidth(list, column) != 0) {
+                text += CellText(list, row, column);
+                text += L'\t';
+            }
+        }
+        text += L'\n';
+    }
+    return text;
+}
+
+bool ListViewCopy(HWND owner, HWND list) {
+    const std::wstring text = ListViewText(list);
+    if (!OpenClipboard(owner)) {
+        return false;
+    }
+    bool placed = false;
+    EmptyClipboard();
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        if (void* target = GlobalLock(memory)) {
+            std::memcpy(target, text.c_str(), bytes);
+            GlobalUnlock(memory);
+            placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        }
+        if (!placed) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
+    return placed;
+}
+
+void SelectAllRows(HWND list) {
+    ListView_SetItemState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+bool HandleListShortcut(HWND owner, const NMKEY& key) {
+    if ((GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+        return false;
+    }
+    if (key.nVKey == 'A') {
+        SelectAllRows(key.hdr.hwndFrom);
+        return true;
+    }
+    if (key.nVKey == 'C') {
+        ListViewCopy(owner, key.hdr.hwndFrom);
+        return true;
+    }
+    return false;
+}
+
+void FitLastColumn(HWND list, int column) {
+    RECT window{};
+    GetWindowRect(list, &window);
+    int available = static_cast<int>(window.right - window.left) - 7;
+    if (ListView_GetItemCount(list) > ListView_GetCountPerPage(list)) {
+        available -= GetSystemMetrics(SM_CXVSCROLL);
+    }
+    int others = 0;
+    const int columns = ColumnCount(list);
+    for (int index = 0; index < columns; ++index) {
+        if (index != column) {
+            others += ListView_GetColumnWidth(list, index);
+        }
+    }
+    if (others < available) {
+        ListView_SetColumnWidth(list, column, available - others);
+    }
+}
+
+LRESULT PaintStripedRow(const NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+        return CDRF_NOTIFYITEMDRAW;
+    }
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        if (draw.nmcd.dwItemSpec % 2 == 0) {
+            const_cast<NMLVCUSTOMDRAW&>(draw).clrTextBk = GetSysColor(COLOR_BTNFACE);
+        }
+        return CDRF_NEWFONT;
+    }
+    return CDRF_DODEFAULT;
+}
+
+void SetListStyles(HWND list) {
+    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+}
+
+void AddColumns(HWND list, const PageTable& table) {
+    for (size_t index = 0; index < table.columns.size(); ++index) {
+        const PageColumn& column = table.columns[index];
+        std::wstring header(column.header.begin(), column.header.end());
+        LVCOLUMNW item{};
+        item.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        item.fmt = column.rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        item.cx = column.widthPixels;
+        item.pszText = header.data();
+        item.iSubItem = static_cast<int>(index);
+        ListView_InsertColumn(list, static_cast<int>(index), &item);
+    }
+}
+
+void FillRows(HWND list, const PageTable& table, bool withImages) {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        const auto& cells = table.rows[row];
+        std::wstring first = cells.empty() ? std::wstring() : std::wstring(cells[0].begin(), cells[0].end());
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(row);
+        item.pszText = first.data();
+        if (withImages && row < table.rowMarks.size()) {
+            item.mask |= LVIF_IMAGE;
+            item.iImage = table.rowMarks[row];
+        }
+        const int index = ListView_InsertItem(list, &item);
+        for (size_t column = 1; column < cells.size(); ++column) {
+            std::wstring text(cells[column].begin(), cells[column].end());
+            ListView_SetItemText(list, index, static_cast<int>(column), text.data());
+        }
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}

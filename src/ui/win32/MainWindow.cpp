@@ -1,0 +1,372 @@
+#include "ui/win32/MainWindow.h"
+
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "ResourceIds.h"
+#include "calc/CalcContext.h"
+#include "calc/journal/JournalCategory.h"
+#include "plugin/MainWindowHooks.h"
+#include "plugin/SettingsStore.h"
+#include "text/StringIds.gen.h"
+#include "ui/win32/AnchorLayout.h"
+#include "ui/win32/CalculationRun.h"
+#include "ui/win32/ListViews.h"
+#include "ui/win32/MainWindowLayout.h"
+#include "ui/win32/Notices.h"
+#include "ui/win32/Pages.h"
+#include "ui/win32/PluginModule.h"
+#include "ui/win32/ProcedureGuard.h"
+
+namespace {
+
+constexpr int kJournalSectionWidth = 100;
+constexpr int kJournalDescriptionWidth = 600;
+constexpr int kJournalDescriptionColumn = 1;
+
+constexpr AnchoredControl kMainAnchors[] = {
+    {IDC_MAIN_TABS, AnchorAll},
+    {IDC_MAIN_JOURNAL, AnchorLeft | AnchorRight | AnchorBottom},
+    {IDC_MAIN_STATUS_STRIP, AnchorLeft | AnchorRight | AnchorBottom},
+    {IDOK, AnchorRight | AnchorBottom},
+};
+
+struct MainWindowState {
+    SIZE minimum{};
+    SIZE laidOut{}; // the window size the controls are placed for
+    int pageLeft = 0;
+    std::array<const DLGTEMPLATE*, kMainWindowPageCount> templates{};
+    CalcContext context;
+    HWND page = nullptr;
+    bool splitting = false;
+};
+
+MainWindowState* StateOf(HWND window) {
+    return reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(window, DWLP_USER));
+}
+
+HBRUSH StripBrush(bool clean) {
+    // One brush per colour for the life of the library.
+    static const HBRUSH cleanBrush = CreateSolidBrush(kStripColourClean);
+    static const HBRUSH journalBrush = CreateSolidBrush(kStripColourJournal);
+    return clean ? cleanBrush : journalBrush;
+}
+
+const DLGTEMPLATE* LoadPageTemplate(int id) {
+    HRSRC resource =
+        FindResourceW(PluginModule(), MAKEINTRESOURCEW(id), reinterpret_cast<LPCWSTR>(RT_DIALOG));
+    HGLOBAL loaded = resource != nullptr ? LoadResource(PluginModule(), resource) : nullptr;
+    return loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+}
+
+void DestroyPage(MainWindowState& state) {
+    if (state.page != nullptr) {
+        HWND page = state.page;
+        state.page = nullptr;
+        DestroyWindow(page); // the page commits its edits
+    }
+}
+
+void FillJournal(HWND window, const CalcContext& context) {
+    HWND journal = GetDlgItem(window, IDC_MAIN_JOURNAL);
+    SendMessageW(journal, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(journal);
+    int row = 0;
+    for (const JournalEntry& entry : context.journal.entries) {
+        const std::u16string_view name = CategoryName(entry.category);
+        std::wstring section(name.begin(), name.end());
+        std::wstring text(entry.text.begin(), entry.text.end());
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = section.data();
+        const int index = ListView_InsertItem(journal, &item);
+        ListView_SetItemText(journal, index, 1, text.data());
+        ++row;
+    }
+    SendMessageW(journal, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(journal, nullptr, TRUE);
+    FitLastColumn(journal, kJournalDescriptionColumn);
+}
+
+void Recalculate(HWND window, MainWindowState& state) {
+    const int32_t status = RunCalculationForWindow(state.context);
+    FillJournal(window, state.context);
+    HWND strip = GetDlgItem(window, IDC_MAIN_STATUS_STRIP);
+    SetWindowTextW(strip, L"");
+    InvalidateRect(strip, nullptr, TRUE);
+    if (status != 0) {
+        ShowCalculationFailedBox(window);
+    }
+}
+
+void ShowSelectedPage(HWND window, MainWindowState& state) {
+    HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
+    const int selected = TabCtrl_GetCurSel(tabs);
+    const auto pages = MainWindowPages();
+    if (selected < 0 || selected >= kMainWindowPageCount) {
+        return;
+    }
+    // Leaving an input page for a page that shows results: the results must follow the inputs. The
+    // page being left has already committed its edits (it was destroyed when the selection changed).
+    const bool leftInput = state.pageLeft >= 0 && state.pageLeft < kMainWindowPageCount &&
+                           pages[static_cast<size_t>(state.pageLeft)].input;
+    const bool recalculate = leftInput && !pages[static_cast<size_t>(selected)].input;
+    DestroyPage(state);
+    if (recalculate) {
+        Recalculate(window, state);
+    }
+    const MainWindowPage& entry = pages[static_cast<size_t>(selected)];
+    const DLGTEMPLATE* pageTemplate = state.templates[static_cast<size_t>(selected)];
+    if (pageTemplate == nullptr) {
+        return;
+    }
+    ManifestActivation activation;
+    HWND page = CreateDialogIndirectParamW(PluginModule(), pageTemplate, tabs, entry.procedure,
+                                           reinterpret_cast<LPARAM>(&state.context));
+    if (page == nullptr) {
+        return;
+    }
+    SetWindowLongPtrW(page, GWLP_ID, entry.templateId);
+    state.page = page;
+    FitPage(tabs, page);
+}
+
+void InitializeJournal(HWND window) {
+    HWND journal = GetDlgItem(window, IDC_MAIN_JOURNAL);
+    SetListStyles(journal);
+    const std::array<std::pair<uint32_t, int>, 2> columns = {
+        {{StringId::JournalColumnSection, kJournalSectionWidth},
+         {StringId::JournalColumnDescription, kJournalDescriptionWidth}}};
+    for (size_t index = 0; index < columns.size(); ++index) {
+        std::wstring header = ResourceText(columns[index].first);
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.cx = columns[index].second;
+        column.pszText = header.data();
+        column.iSubItem = static_cast<int>(index);
+        ListView_InsertColumn(journal, static_cast<int>(index), &column);
+    }
+    ListViewSubclass(journal);
+    FitLastColumn(journal, kJournalDescriptionColumn);
+}
+
+void SetIcons(HWND window) {
+    const auto load = [](int metricX, int metricY) {
+        return LoadImageW(PluginModule(), MAKEINTRESOURCEW(IDI_TARVEL), IMAGE_ICON, GetSystemMetrics(metricX),
+                          GetSystemMetrics(metricY), LR_SHARED);
+    };
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
+}
+
+void Initialize(HWND window) {
+    if (!RegisterCommonControls()) {
+        return; // the window stays empty
+    }
+    EnableThemeDialogTexture(window, ETDT_ENABLETAB);
+    auto owned = std::make_unique<MainWindowState>();
+    MainWindowState& state = *owned;
+    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(owned.release()));
+    SettingsStore::Load(state.context);
+    SetIcons(window);
+    InitializeJournal(window);
+
+    HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
+    const auto pages = MainWindowPages();
+    for (size_t index = 0; index < pages.size(); ++index) {
+        std::wstring title = ResourceText(pages[index].titleId);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = title.data();
+        TabCtrl_InsertItem(tabs, static_cast<int>(index), &item);
+        state.templates[index] = LoadPageTemplate(pages[index].templateId);
+    }
+    TabCtrl_SetCurSel(tabs, 0);
+    ShowSelectedPage(window, state);
+
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    state.minimum = {bounds.right - bounds.left, bounds.bottom - bounds.top};
+    state.laidOut = state.minimum;
+    RestorePlacement(window, state.minimum);
+}
+
+void Close(HWND window) {
+    MainWindowState* state = StateOf(window);
+    if (state == nullptr) {
+        return;
+    }
+    DestroyPage(*state);
+    SettingsStore::Save(state->context);
+    StorePlacement(window);
+}
+
+void FinalDestruction(HWND window) {
+    delete StateOf(window);
+    SetWindowLongPtrW(window, DWLP_USER, 0);
+    MainWindowDestroyed();
+}
+
+INT_PTR Notify(HWND window, MainWindowState& state, const NMHDR& header, LPARAM lParam) {
+    if (header.idFrom == IDC_MAIN_TABS) {
+        if (header.code == TCN_SELCHANGING) {
+            state.pageLeft = TabCtrl_GetCurSel(header.hwndFrom);
+            DestroyPage(state); // commits the page being left before anything runs
+            SetWindowLongPtrW(window, DWLP_MSGRESULT, FALSE);
+            return TRUE;
+        }
+        if (header.code == TCN_SELCHANGE) {
+            ShowSelectedPage(window, state);
+        }
+        return FALSE;
+    }
+    if (header.idFrom == IDC_MAIN_JOURNAL && static_cast<int>(header.code) == kListKeyDown) {
+        HandleListShortcut(window, *reinterpret_cast<const NMKEY*>(lParam));
+    }
+    return FALSE;
+}
+
+INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        Initialize(window);
+        return TRUE;
+    }
+    if (message == WM_NCDESTROY) {
+        FinalDestruction(window);
+        return FALSE;
+    }
+    MainWindowState* state = StateOf(window);
+    if (state == nullptr) {
+        if (message == WM_CLOSE ||
+            (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))) {
+            DestroyWindow(window);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    switch (message) {
+    case WM_NOTIFY:
+        return Notify(window, *state, *reinterpret_cast<NMHDR*>(lParam), lParam);
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_MAIN_STATUS_STRIP)) {
+            return reinterpret_cast<INT_PTR>(StripBrush(state->context.journal.entries.empty()));
+        }
+        return FALSE;
+    case WM_WINDOWPOSCHANGING: {
+        // The minimum size holds for every move, not only the user's dragging, and the anchors must
+        // see the size the window will really take.
+        // The controls follow the size they were last laid out for, so that minimising and restoring
+        // (whose sizes are an icon's) leave them alone.
+        auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(window)) {
+            position.cx = std::max<int>(position.cx, state->minimum.cx);
+            position.cy = std::max<int>(position.cy, state->minimum.cy);
+            const RECT laidOut{0, 0, state->laidOut.cx, state->laidOut.cy};
+            AnchorLayout(window, laidOut, position.cx, position.cy, kMainAnchors);
+            state->laidOut = {position.cx, position.cy};
+        }
+        return FALSE;
+    }
+    case WM_SIZE:
+        FitPage(GetDlgItem(window, IDC_MAIN_TABS), state->page);
+        FitLastColumn(GetDlgItem(window, IDC_MAIN_JOURNAL), kJournalDescriptionColumn);
+        return FALSE;
+    case WM_GETMINMAXINFO: {
+        auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+        if (state->minimum.cx > 0) {
+            limits.ptMinTrackSize = {state->minimum.cx, state->minimum.cy};
+        }
+        return FALSE;
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ScreenToClient(window, &cursor);
+            if (state->splitting || OverSplitter(window, cursor.y)) {
+                SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+                SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+        }
+        return FALSE;
+    case WM_LBUTTONDOWN:
+        if (OverSplitter(window, static_cast<short>(HIWORD(lParam)))) {
+            state->splitting = true;
+            SetCapture(window);
+        }
+        return FALSE;
+    case WM_MOUSEMOVE:
+        if (state->splitting && (wParam & MK_LBUTTON) != 0) {
+            MoveSplitter(window, state->page, SplitterDistance(window, static_cast<short>(HIWORD(lParam))));
+        }
+        return FALSE;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (state->splitting) {
+            state->splitting = false;
+            if (message == WM_LBUTTONUP) {
+                ReleaseCapture();
+            }
+        }
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            DestroyWindow(window);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return TRUE;
+    case WM_DESTROY:
+        Close(window);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(window, "MainWindow", INT_PTR{FALSE},
+                            [&] { return Procedure(window, message, wParam, lParam); });
+}
+
+} // namespace
+
+HWND CreateMainWindow(HWND owner) {
+    RegisterCommonControls();
+    ManifestActivation activation;
+    return CreateDialogParamW(PluginModule(), MAKEINTRESOURCEW(IDD_MAIN_WINDOW), owner, &MainWindowProcedure,
+                              0);
+}
+
+void RegisterMainWindow() {
+    MainWindowHooks hooks;
+    hooks.create = [](intptr_t owner) {
+        return reinterpret_cast<intptr_t>(CreateMainWindow(reinterpret_cast<HWND>(owner)));
+    };
+    hooks.show = [](intptr_t window) { ShowWindow(reinterpret_cast<HWND>(window), SW_SHOW); };
+    hooks.activate = [](intptr_t window) {
+        HWND handle = reinterpret_cast<HWND>(window);
+        ShowWindow(handle, IsIconic(handle) ? SW_RESTORE : SW_SHOW);
+        SetActiveWindow(handle);
+        SetForegroundWindow(handle);
+    };
+    hooks.destroy = [](intptr_t window) { DestroyWindow(reinterpret_cast<HWND>(window)); };
+    hooks.showError = [](intptr_t window, std::u16string_view caption, std::u16string_view text) {
+        const std::wstring captionText(caption.begin(), caption.end());
+        const std::wstring message(text.begin(), text.end());
+        ManifestActivation activation;
+        MessageBoxW(reinterpret_cast<HWND>(window), message.c_str(), captionText.c_str(),
+                    MB_OK | MB_ICONERROR);
+    };
+    SetMainWindowHooks(hooks);
+}

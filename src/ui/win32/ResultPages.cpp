@@ -1,0 +1,97 @@
+// The four result pages (calibration, components, calculation, methane number): one list that fills
+// the page, built from the page model of the context's last run when the page is created.
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include "ResourceIds.h"
+#include "calc/CalcContext.h"
+#include "ui/models/CalculationPageModel.h"
+#include "ui/models/CalibrationPageModel.h"
+#include "ui/models/ComponentsPageModel.h"
+#include "ui/models/MethaneNumberPageModel.h"
+#include "ui/win32/ListViews.h"
+#include "ui/win32/Pages.h"
+#include "ui/win32/PluginModule.h"
+#include "ui/win32/ProcedureGuard.h"
+
+namespace {
+
+using PageBuilder = PageTable (*)(const CalcContext&);
+
+// The 16-pixel state images (0 not accepted, 1 accepted), magenta transparent; the list owns them.
+HIMAGELIST LoadStateImages() {
+    return ImageList_LoadImageW(PluginModule(), MAKEINTRESOURCEW(IDB_STATE_IMAGES), 16, 0, RGB(255, 0, 255),
+                                IMAGE_BITMAP, LR_CREATEDIBSECTION);
+}
+
+void InitializeListPage(HWND page, LPARAM parameter, PageBuilder build, bool withImages) {
+    const CalcContext* context = InitializePage(page, parameter);
+    HWND list = GetDlgItem(page, IDC_PAGE_LIST);
+    SetListStyles(list);
+    if (withImages) {
+        ListView_SetImageList(list, LoadStateImages(), LVSIL_SMALL);
+    }
+    if (context != nullptr) {
+        const PageTable table = build(*context);
+        AddColumns(list, table);
+        FillRows(list, table, withImages);
+    }
+    ListViewSubclass(list);
+    SetFocus(list);
+}
+
+INT_PTR ListPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam, PageBuilder build,
+                          bool withImages) {
+    switch (message) {
+    case WM_INITDIALOG:
+        InitializeListPage(page, lParam, build, withImages);
+        return FALSE; // the focus is on the list
+    case WM_WINDOWPOSCHANGING:
+        LayOutPage(page, *reinterpret_cast<WINDOWPOS*>(lParam));
+        return FALSE;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (header.idFrom != IDC_PAGE_LIST) {
+            return FALSE;
+        }
+        if (header.code == NM_CUSTOMDRAW) {
+            SetWindowLongPtrW(page, DWLP_MSGRESULT,
+                              PaintStripedRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+            return TRUE;
+        }
+        if (static_cast<int>(header.code) == kListKeyDown) {
+            HandleListShortcut(page, *reinterpret_cast<NMKEY*>(lParam));
+        }
+        return FALSE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK CalibrationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(page, "CalibrationPage", INT_PTR{FALSE}, [&] {
+        return ListPageProcedure(page, message, wParam, lParam, &BuildCalibrationPage, true);
+    });
+}
+
+INT_PTR CALLBACK ComponentsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(page, "ComponentsPage", INT_PTR{FALSE}, [&] {
+        return ListPageProcedure(page, message, wParam, lParam, &BuildComponentsPage, true);
+    });
+}
+
+INT_PTR CALLBACK CalculationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(page, "CalculationPage", INT_PTR{FALSE}, [&] {
+        return ListPageProcedure(page, message, wParam, lParam, &BuildCalculationPage, false);
+    });
+}
+
+INT_PTR CALLBACK MethaneNumberPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedProcedure(page, "MethaneNumberPage", INT_PTR{FALSE}, [&] {
+        return ListPageProcedure(page, message, wParam, lParam, &BuildMethaneNumberPage, false);
+    });
+}
