@@ -39,6 +39,7 @@ struct AccessCounts {
     uint64_t compiles = 0;
 };
 AccessCounts CurrentAccessCounts();
+// Called by Statement for every text it compiles.
 void CountCompile();
 
 } // namespace DataBase

@@ -74,8 +74,4 @@ Statement& Reader::Prepare(std::u16string_view text) {
     return statement;
 }
 
-Handle& Reader::handle() {
-    return cache_->Open();
-}
-
 } // namespace DataBase

@@ -13,7 +13,6 @@
 
 namespace DataBase {
 
-class Handle;
 class StatementCache;
 
 class RunScope {
@@ -42,8 +41,6 @@ public:
     // Reader ends, the statements it used are reset, so that no read stays open and keeps the host
     // from writing. Raises SqlException.
     Statement& Prepare(std::u16string_view text);
-
-    Handle& handle();
 
 private:
     std::unique_ptr<StatementCache> own_;

@@ -46,8 +46,13 @@ Result GuardedCall(const char* where, Result failureValue, Body&& body, OnFailur
     try {
         return std::forward<Body>(body)();
     } catch (...) {
-        BoundaryFailure failure = CurrentBoundaryFailure(where);
-        RecordBoundaryFailure(failure);
+        const BoundaryFailure failure = CurrentBoundaryFailure(where);
+        // Copying the texts can run out of memory, which must not escape this noexcept function either:
+        // the failure then stays unrecorded, and the handler is still told.
+        try {
+            RecordBoundaryFailure(BoundaryFailure(failure));
+        } catch (...) {
+        }
         try {
             std::forward<OnFailure>(onFailure)(failure);
         } catch (...) {

@@ -104,7 +104,8 @@ private:
 };
 
 // Every row the run reads, once: the database version, the certified composition of each mixture of
-// the assignment, the pressure and the peaks of every chromatogram of the list.
+// the assignment, the peaks of every chromatogram of the list and, when areas are corrected for it,
+// the chromatogram's pressure.
 int64_t ReadEverythingOnce(const CalcContext& context) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(Demo().path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
@@ -122,7 +123,9 @@ int64_t ReadEverythingOnce(const CalcContext& context) {
             }
         }
         for (const Assay& assay : context.assays) {
-            rows += pressure.ReadAll(assay.id);
+            if (context.settings.clcPressure) {
+                rows += pressure.ReadAll(assay.id);
+            }
             rows += peaks.ReadAll(assay.id);
         }
     }
