@@ -10,8 +10,7 @@
 #include <exdispid.h>
 #include <mshtml.h>
 
-#include "platform/Platform.h"
-#include "ui/win32/PluginModule.h"
+#include "ui/win32/WebformWindow.h"
 
 namespace {
 
@@ -71,11 +70,13 @@ TWebf::TWebf(HWND window, bool scrollBarsWanted) : window_(window), scrollBarsWa
     uiHandler_.outer = this;
 }
 
+// A ready file never navigated to is a temporary file like the others: it goes with the object.
 TWebf::~TWebf() {
-    DeleteTemporaryFiles();
     if (readyFile_ != INVALID_HANDLE_VALUE) {
         CloseHandle(readyFile_);
+        temporaryFiles_.push_back(readyPath_);
     }
+    DeleteTemporaryFiles();
 }
 
 HRESULT TWebf::QueryInterface(REFIID id, void** object) {
@@ -260,20 +261,19 @@ bool TWebf::Go(const std::wstring& address) {
         temporaryFiles_.push_back(readyPath_);
         readyPath_.clear();
     }
-    if (browser_ == nullptr) {
-        return false;
-    }
     navigationFlags_ = kStartedByProgram | kDocumentPending | kInsideNavigate;
-    BSTR url = SysAllocString(target.c_str());
-    VARIANT empty;
-    VariantInit(&empty);
-    browser_->Navigate(url, &empty, &empty, &empty, &empty);
-    SysFreeString(url);
-    if ((navigationFlags_ & kDocumentPending) == 0) {
-        Notify(3);
+    if (browser_ != nullptr) {
+        BSTR url = SysAllocString(target.c_str());
+        VARIANT empty;
+        VariantInit(&empty);
+        browser_->Navigate(url, &empty, &empty, &empty, &empty);
+        SysFreeString(url);
+        if ((navigationFlags_ & kDocumentPending) == 0) {
+            Notify(kWebformDocumentComplete);
+        }
     }
     navigationFlags_ &= ~kInsideNavigate;
-    return true;
+    return browser_ != nullptr;
 }
 
 void TWebf::Resize(int width, int height) {
@@ -357,14 +357,14 @@ HRESULT TWebf::BeforeNavigate(DISPPARAMS* parameters) {
         capturedFields_.emplace_back(std::wstring(field.first.begin(), field.first.end()),
                                      std::wstring(field.second.begin(), field.second.end()));
     }
-    Notify(2);
+    Notify(kWebformLinkCaptured);
     return S_OK;
 }
 
 void TWebf::DocumentComplete() {
     navigationFlags_ &= ~kDocumentPending;
     if ((navigationFlags_ & kInsideNavigate) == 0) {
-        Notify(3);
+        Notify(kWebformDocumentComplete);
     }
 }
 
