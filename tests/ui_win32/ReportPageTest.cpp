@@ -236,11 +236,18 @@ TEST_F(WindowTest, ReportParametersReachTheReportAndTheSettings) {
     ModalScript edit;
     edit.steps = {
         {kListCaption,
-         [&initial](HWND dialog) {
+         [&initial, this](HWND dialog) {
              initial = Rows(GetDlgItem(dialog, kParameterList));
+             Screenshot(dialog, "report_parameters");
              Click(dialog, kAdd);
          }},
-        EnterPair(L"Заказчик 2", L"ООО Север"),
+        {kPairCaption,
+         [this](HWND dialog) {
+             SetDlgItemTextW(dialog, kName, L"Заказчик 2");
+             SetDlgItemTextW(dialog, kValue, L"ООО Север");
+             Screenshot(dialog, "report_parameter");
+             Click(dialog, IDOK);
+         }},
         {kListCaption, [](HWND dialog) { Click(dialog, kAdd); }},
         EnterPair(L"", L"не добавляется без названия"),
         {kListCaption, [](HWND dialog) { Click(dialog, kAdd); }},
