@@ -3,8 +3,9 @@
 // its own, so each of those parts forwards its IUnknown to the object and the object lives until the
 // last of them is released (by the control or by the window). The parts are members, not separate
 // objects: there is nothing to keep apart, and a query from any of them answers the whole table.
-// The control is created only here and never assumed: every use checks it, so a system without the
-// control (or without its engine) gets a host object that still keeps its files in order.
+// The control is created only here and never assumed: every use checks it, so the object keeps its
+// ready file and temporary files in order without one (the window itself keeps no host object when
+// the control or its HTML engine is missing).
 #include "ui/win32/WebBrowserHost.h"
 
 #include <exdispid.h>
