@@ -7,8 +7,8 @@
 namespace platform {
 
 // The folder the user configured for report templates, or empty when none is configured: the
-// registry value "TemplatePath" of the current user's key "Software\Quenta\Orlisk4" (the key is created
-// when absent) on Windows, the environment variable TARVEL_TEMPLATE_PATH elsewhere.
+// registry value "TemplatePath" of the current user's key "Software\Quenta\Orlisk4" (only read, at
+// its full length) on Windows, the environment variable TARVEL_TEMPLATE_PATH elsewhere.
 std::u16string ConfiguredTemplateFolder();
 
 // The folder of the running program's executable (not of the library holding this code), with its

@@ -8,24 +8,34 @@
 
 namespace platform {
 
+// The key is only opened, never created: a lookup leaves no trace in the user's registry. The value is
+// read at whatever length it has (a folder path may be longer than the template path allows, and is then
+// refused by the lookup rather than cut here).
 std::u16string ConfiguredTemplateFolder() {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Quenta\\Orlisk4", 0, nullptr, 0, KEY_QUERY_VALUE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Quenta\\Orlisk4", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS) {
         return {};
     }
-    // The value is read into a buffer of 260 bytes; a longer value is not read at all.
-    wchar_t buffer[130] = {};
+    std::vector<wchar_t> buffer;
     DWORD type = 0;
-    DWORD size = sizeof buffer;
-    const LONG result =
-        RegQueryValueExW(key, L"TemplatePath", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    DWORD size = 0;
+    LONG result = RegQueryValueExW(key, L"TemplatePath", nullptr, &type, nullptr, &size);
+    // The value may change between the two reads: grow and read again while it does not fit.
+    while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+        buffer.assign(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+        result = RegQueryValueExW(key, L"TemplatePath", nullptr, &type,
+                                  reinterpret_cast<BYTE*>(buffer.data()), &size);
+        if (result != ERROR_MORE_DATA) {
+            break;
+        }
+    }
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || type != REG_SZ || size < sizeof(wchar_t)) {
         return {};
     }
-    const size_t length = size / sizeof(wchar_t);
-    std::u16string folder(reinterpret_cast<const char16_t*>(buffer), length);
+    std::u16string folder(reinterpret_cast<const char16_t*>(buffer.data()), size / sizeof(wchar_t));
     const size_t end = folder.find(u'\0');
     if (end != std::u16string::npos) {
         folder.resize(end);

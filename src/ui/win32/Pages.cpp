@@ -15,7 +15,7 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
     {StringId::TabComponents, IDD_PAGE_COMPONENTS, false, &ComponentsPageProcedure},
     {StringId::TabCalculation, IDD_PAGE_CALCULATION, false, &CalculationPageProcedure},
     {StringId::TabMethaneNumber, IDD_PAGE_METHANE_NUMBER, false, &MethaneNumberPageProcedure},
-    {StringId::TabReport, IDD_PAGE_REPORT, false, &InertPageProcedure},
+    {StringId::TabReport, IDD_PAGE_REPORT, false, &ReportPageProcedure},
     {StringId::TabExport, IDD_PAGE_EXPORT, false, &InertPageProcedure},
     {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &InertPageProcedure},
     {StringId::TabAliases, IDD_PAGE_ALIASES, true, &InertPageProcedure},
@@ -56,6 +56,8 @@ constexpr AnchoredControl kReportPage[] = {
     {IDC_REPORT_SAVE, AnchorTop | AnchorRight},
     {IDC_REPORT_PRINT, AnchorTop | AnchorRight},
     {IDC_REPORT_PREVIEW, AnchorTop | AnchorRight},
+    {IDC_REPORT_BROWSER, AnchorAll},
+    {IDC_REPORT_TEXT, AnchorAll},
 };
 constexpr AnchoredControl kExportPage[] = {{IDC_EXPORT_RUN, AnchorTop | AnchorRight}};
 

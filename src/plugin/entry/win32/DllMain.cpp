@@ -9,6 +9,7 @@
 
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PluginModule.h"
+#include "ui/win32/WebformWindow.h"
 
 namespace {
 HRESULT g_comResult = E_FAIL;
@@ -18,10 +19,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         SetPluginModule(instance);
         RegisterMainWindow();
+        RegisterWebformClass(instance);
         std::setlocale(LC_CTYPE, "rus");
         std::setlocale(LC_NUMERIC, "en");
         g_comResult = CoInitialize(nullptr);
     } else if (reason == DLL_PROCESS_DETACH) {
+        UnregisterWebformClass(instance);
         if (SUCCEEDED(g_comResult)) {
             CoUninitialize();
         }

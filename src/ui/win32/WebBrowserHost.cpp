@@ -1,0 +1,611 @@
+// The browser host is one object with one reference count: the WebBrowser control holds references to
+// the site, the frame, the UI handler and the event sink it was given, and releases them in an order of
+// its own, so each of those parts forwards its IUnknown to the object and the object lives until the
+// last of them is released (by the control or by the window). The parts are members, not separate
+// objects: there is nothing to keep apart, and a query from any of them answers the whole table.
+// The control is created only here and never assumed: every use checks it, so the object keeps its
+// ready file and temporary files in order without one (the window itself keeps no host object when
+// the control or its HTML engine is missing).
+#include "ui/win32/WebBrowserHost.h"
+
+#include <exdispid.h>
+#include <mshtml.h>
+
+#include "ui/win32/WebformWindow.h"
+
+namespace {
+
+constexpr uint32_t kReadyNumberCount = 100000; // ready files are numbered 0 to 99999, as report files
+
+std::wstring TempFolder() {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    return length > 0 && length <= MAX_PATH ? std::wstring(buffer, length) : std::wstring();
+}
+
+// The address of a before-navigation event: its second argument, a reference to a variant string.
+std::wstring EventAddress(const VARIANT& argument) {
+    const VARIANT* value = &argument;
+    if (V_VT(value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(value) != nullptr) {
+        value = V_VARIANTREF(value);
+    }
+    if (V_VT(value) == VT_BSTR && V_BSTR(value) != nullptr) {
+        return std::wstring(V_BSTR(value), SysStringLen(V_BSTR(value)));
+    }
+    if (V_VT(value) == (VT_BYREF | VT_BSTR) && V_BSTRREF(value) != nullptr && *V_BSTRREF(value) != nullptr) {
+        return std::wstring(*V_BSTRREF(value), SysStringLen(*V_BSTRREF(value)));
+    }
+    return {};
+}
+
+// The control can exist without the engine that shows HTML (a system where it was removed or is
+// disabled); it would then show nothing, and the page could not tell. Such a control counts as none.
+bool HtmlEngineAvailable() {
+    // CLSID_HTMLDocument, which the import libraries do not carry.
+    constexpr CLSID kHtmlDocument = {
+        0x25336920, 0x03f9, 0x11cf, {0x8f, 0xd0, 0x00, 0xaa, 0x00, 0x68, 0x6f, 0x13}};
+    IUnknown* document = nullptr;
+    if (FAILED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                reinterpret_cast<void**>(&document))) ||
+        document == nullptr) {
+        return false;
+    }
+    document->Release();
+    return true;
+}
+
+template <class Part>
+HRESULT Answer(Part* part, void** object) {
+    *object = part;
+    part->AddRef();
+    return S_OK;
+}
+
+} // namespace
+
+TWebf::TWebf(HWND window, bool scrollBarsWanted) : window_(window), scrollBarsWanted_(scrollBarsWanted) {
+    clientSite_.outer = this;
+    inPlaceSite_.outer = this;
+    inPlaceFrame_.outer = this;
+    dispatch_.outer = this;
+    uiHandler_.outer = this;
+}
+
+// A ready file never navigated to is a temporary file like the others: it goes with the object.
+TWebf::~TWebf() {
+    if (readyFile_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(readyFile_);
+        temporaryFiles_.push_back(readyPath_);
+    }
+    DeleteTemporaryFiles();
+}
+
+HRESULT TWebf::QueryInterface(REFIID id, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    *object = nullptr;
+    if (IsEqualIID(id, IID_IUnknown)) {
+        return Answer(static_cast<IUnknown*>(this), object);
+    }
+    if (IsEqualIID(id, IID_IOleClientSite)) {
+        return Answer(&clientSite_, object);
+    }
+    if (IsEqualIID(id, IID_IOleInPlaceSite) || IsEqualIID(id, IID_IOleWindow)) {
+        return Answer(&inPlaceSite_, object);
+    }
+    if (IsEqualIID(id, IID_IOleInPlaceFrame) || IsEqualIID(id, IID_IOleInPlaceUIWindow)) {
+        return Answer(&inPlaceFrame_, object);
+    }
+    // The event sink is asked for by the events' own interface when the connection is made.
+    if (IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, DIID_DWebBrowserEvents2)) {
+        return Answer(&dispatch_, object);
+    }
+    if (IsEqualIID(id, IID_IDocHostUIHandler)) {
+        return Answer(&uiHandler_, object);
+    }
+    return E_NOINTERFACE;
+}
+
+ULONG TWebf::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
+
+ULONG TWebf::Release() {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) {
+        delete this;
+    }
+    return static_cast<ULONG>(left);
+}
+
+RECT TWebf::ClientRectangle() const {
+    RECT rectangle{};
+    GetClientRect(window_, &rectangle);
+    return rectangle;
+}
+
+bool TWebf::CreateBrowser() {
+    if (!HtmlEngineAvailable()) {
+        return false;
+    }
+    IOleObject* control = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC, IID_IOleObject,
+                                reinterpret_cast<void**>(&control))) ||
+        control == nullptr) {
+        return false;
+    }
+    control_ = control;
+    RECT rectangle = ClientRectangle();
+    bool created = SUCCEEDED(control_->SetClientSite(&clientSite_)) &&
+                   SUCCEEDED(control_->SetHostNames(L"MyHost", L"MyDoc")) &&
+                   SUCCEEDED(OleSetContainedObject(control_, TRUE)) &&
+                   SUCCEEDED(control_->DoVerb(OLEIVERB_SHOW, nullptr, &clientSite_, -1, window_, &rectangle));
+    if (created) {
+        IConnectionPointContainer* container = nullptr;
+        IConnectionPoint* point = nullptr;
+        created = SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer,
+                                                     reinterpret_cast<void**>(&container))) &&
+                  SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point)) &&
+                  SUCCEEDED(point->Advise(&dispatch_, &sinkCookie_));
+        if (point != nullptr) {
+            point->Release();
+        }
+        if (container != nullptr) {
+            container->Release();
+        }
+    }
+    if (created) {
+        created =
+            SUCCEEDED(control_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_))) &&
+            browser_ != nullptr;
+    }
+    if (!created) {
+        CloseBrowser();
+    }
+    return created;
+}
+
+void TWebf::CloseBrowser() {
+    if (control_ == nullptr) {
+        return;
+    }
+    if (sinkCookie_ != 0) {
+        IConnectionPointContainer* container = nullptr;
+        if (SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer,
+                                               reinterpret_cast<void**>(&container)))) {
+            IConnectionPoint* point = nullptr;
+            if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
+                point->Unadvise(sinkCookie_);
+                point->Release();
+            }
+            container->Release();
+        }
+        sinkCookie_ = 0;
+    }
+    if (browser_ != nullptr) {
+        browser_->Release();
+        browser_ = nullptr;
+    }
+    control_->Close(OLECLOSE_NOSAVE);
+    control_->SetClientSite(nullptr);
+    control_->Release();
+    control_ = nullptr;
+}
+
+HANDLE TWebf::Ready() {
+    if (readyFile_ != INVALID_HANDLE_VALUE) {
+        OutputDebugStringW(L"Webform error: asked for Ready(), but something already is.");
+        return readyFile_;
+    }
+    const std::wstring folder = TempFolder();
+    if (folder.empty()) {
+        return nullptr;
+    }
+    const uint32_t start = GetTickCount() / 100;
+    for (uint32_t k = 0; k < kReadyNumberCount; ++k) {
+        wchar_t name[32];
+        wsprintfW(name, L"wbf%lu.html", static_cast<unsigned long>((start + k) % kReadyNumberCount));
+        const std::wstring path = folder + name;
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_TEMPORARY, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            readyFile_ = file;
+            readyPath_ = path;
+            return readyFile_;
+        }
+        // Only a name already taken moves on to the next; a folder that refuses files ends the search.
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            break;
+        }
+    }
+    return nullptr;
+}
+
+DWORD TWebf::Set(const wchar_t* text) {
+    if (readyFile_ == INVALID_HANDLE_VALUE) {
+        OutputDebugStringW(L"Webform error: tried to Set, but haven't Ready()ed");
+        return 0;
+    }
+    if (text == nullptr) {
+        return 0;
+    }
+    DWORD written = 0;
+    WriteFile(readyFile_, text, static_cast<DWORD>(lstrlenW(text) * sizeof(wchar_t)), &written, nullptr);
+    return written;
+}
+
+void TWebf::DeleteTemporaryFiles() {
+    std::vector<std::wstring> kept;
+    for (const std::wstring& path : temporaryFiles_) {
+        if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+            kept.push_back(path);
+        }
+    }
+    temporaryFiles_ = std::move(kept);
+}
+
+bool TWebf::Go(const std::wstring& address) {
+    DeleteTemporaryFiles();
+    std::wstring target = address;
+    if (target.empty()) {
+        if (readyFile_ == INVALID_HANDLE_VALUE) {
+            OutputDebugStringW(L"Webform error: tried to Go, but haven't yet Ready/Set");
+            return false;
+        }
+        target = readyPath_;
+    }
+    if (readyFile_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(readyFile_);
+        readyFile_ = INVALID_HANDLE_VALUE;
+        temporaryFiles_.push_back(readyPath_);
+        readyPath_.clear();
+    }
+    navigationFlags_ = kStartedByProgram | kDocumentPending | kInsideNavigate;
+    if (browser_ != nullptr) {
+        BSTR url = SysAllocString(target.c_str());
+        VARIANT empty;
+        VariantInit(&empty);
+        browser_->Navigate(url, &empty, &empty, &empty, &empty);
+        SysFreeString(url);
+        if ((navigationFlags_ & kDocumentPending) == 0) {
+            Notify(kWebformDocumentComplete);
+        }
+    }
+    navigationFlags_ &= ~kInsideNavigate;
+    return browser_ != nullptr;
+}
+
+void TWebf::Resize(int width, int height) {
+    if (browser_ != nullptr) {
+        browser_->put_Width(width);
+        browser_->put_Height(height);
+    }
+}
+
+IWebBrowser2* TWebf::Browser() {
+    if (browser_ != nullptr) {
+        browser_->AddRef();
+    }
+    return browser_;
+}
+
+IUnknown* TWebf::Document() {
+    if (browser_ == nullptr) {
+        return nullptr;
+    }
+    IDispatch* dispatch = nullptr;
+    IHTMLDocument2* document = nullptr;
+    if (SUCCEEDED(browser_->get_Document(&dispatch)) && dispatch != nullptr) {
+        dispatch->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&document));
+        dispatch->Release();
+    }
+    return document;
+}
+
+IUnknown* TWebf::Element(const wchar_t* name) {
+    IUnknown* document = Document();
+    if (document == nullptr || name == nullptr) {
+        return nullptr;
+    }
+    IHTMLDocument3* document3 = nullptr;
+    IHTMLElement* element = nullptr;
+    if (SUCCEEDED(document->QueryInterface(IID_IHTMLDocument3, reinterpret_cast<void**>(&document3)))) {
+        BSTR id = SysAllocString(name);
+        document3->getElementById(id, &element);
+        SysFreeString(id);
+        document3->Release();
+    }
+    document->Release();
+    return element;
+}
+
+const wchar_t* TWebf::CapturedField(const wchar_t* name) const {
+    if (name == nullptr) {
+        return nullptr;
+    }
+    for (const auto& [fieldName, value] : capturedFields_) {
+        if (fieldName == name) {
+            return value.c_str();
+        }
+    }
+    return nullptr;
+}
+
+void TWebf::Notify(WORD code) {
+    PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), code),
+                 reinterpret_cast<LPARAM>(window_));
+}
+
+HRESULT TWebf::BeforeNavigate(DISPPARAMS* parameters) {
+    if ((navigationFlags_ & kStartedByProgram) != 0) {
+        navigationFlags_ &= ~kStartedByProgram;
+        return S_OK;
+    }
+    // Arguments come last first: the address is the second of seven, the cancel flag the seventh.
+    if (parameters == nullptr || parameters->cArgs < 7) {
+        return E_INVALIDARG;
+    }
+    VARIANT& cancel = parameters->rgvarg[0];
+    if (V_VT(&cancel) == (VT_BYREF | VT_BOOL) && V_BOOLREF(&cancel) != nullptr) {
+        *V_BOOLREF(&cancel) = VARIANT_TRUE;
+    }
+    capturedAddress_ = EventAddress(parameters->rgvarg[5]);
+    capturedFields_.clear();
+    const std::u16string address(capturedAddress_.begin(), capturedAddress_.end());
+    for (const FormField& field : DecodeFormFields(address)) {
+        capturedFields_.emplace_back(std::wstring(field.first.begin(), field.first.end()),
+                                     std::wstring(field.second.begin(), field.second.end()));
+    }
+    Notify(kWebformLinkCaptured);
+    return S_OK;
+}
+
+void TWebf::DocumentComplete() {
+    navigationFlags_ &= ~kDocumentPending;
+    if ((navigationFlags_ & kInsideNavigate) == 0) {
+        Notify(kWebformDocumentComplete);
+    }
+}
+
+// The parts: their IUnknown is the object's.
+#define TWEBF_FORWARD_UNKNOWN(Part)                                                                          \
+    HRESULT TWebf::Part::QueryInterface(REFIID id, void** object) {                                          \
+        return outer->QueryInterface(id, object);                                                            \
+    }                                                                                                        \
+    ULONG TWebf::Part::AddRef() {                                                                            \
+        return outer->AddRef();                                                                              \
+    }                                                                                                        \
+    ULONG TWebf::Part::Release() {                                                                           \
+        return outer->Release();                                                                             \
+    }
+
+TWEBF_FORWARD_UNKNOWN(TOleClientSite)
+TWEBF_FORWARD_UNKNOWN(TOleInPlaceSite)
+TWEBF_FORWARD_UNKNOWN(TOleInPlaceFrame)
+TWEBF_FORWARD_UNKNOWN(TDispatch)
+TWEBF_FORWARD_UNKNOWN(TDocHostUIHandler)
+#undef TWEBF_FORWARD_UNKNOWN
+
+HRESULT TWebf::TOleClientSite::SaveObject() {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleClientSite::GetMoniker(DWORD, DWORD, IMoniker**) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleClientSite::GetContainer(IOleContainer** container) {
+    if (container != nullptr) {
+        *container = nullptr;
+    }
+    return E_NOINTERFACE;
+}
+HRESULT TWebf::TOleClientSite::ShowObject() {
+    return S_OK;
+}
+HRESULT TWebf::TOleClientSite::OnShowWindow(BOOL) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleClientSite::RequestNewObjectLayout() {
+    return E_NOTIMPL;
+}
+
+HRESULT TWebf::TOleInPlaceSite::GetWindow(HWND* window) {
+    if (window == nullptr) {
+        return E_POINTER;
+    }
+    *window = outer->window_;
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::ContextSensitiveHelp(BOOL) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceSite::CanInPlaceActivate() {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::OnInPlaceActivate() {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::OnUIActivate() {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                                 LPRECT position, LPRECT clip,
+                                                 LPOLEINPLACEFRAMEINFO frameInfo) {
+    if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr ||
+        frameInfo == nullptr) {
+        return E_POINTER;
+    }
+    *frame = &outer->inPlaceFrame_;
+    outer->AddRef();
+    *document = nullptr;
+    *position = outer->ClientRectangle();
+    *clip = *position;
+    frameInfo->fMDIApp = FALSE;
+    frameInfo->hwndFrame = outer->window_;
+    frameInfo->haccel = nullptr;
+    frameInfo->cAccelEntries = 0;
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::Scroll(SIZE) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceSite::OnUIDeactivate(BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::OnInPlaceDeactivate() {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceSite::DiscardUndoState() {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceSite::DeactivateAndUndo() {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceSite::OnPosRectChange(LPCRECT position) {
+    if (outer->control_ == nullptr || position == nullptr) {
+        return S_OK;
+    }
+    IOleInPlaceObject* inPlace = nullptr;
+    if (SUCCEEDED(
+            outer->control_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        inPlace->SetObjectRects(position, position);
+        inPlace->Release();
+    }
+    return S_OK;
+}
+
+HRESULT TWebf::TOleInPlaceFrame::GetWindow(HWND* window) {
+    if (window == nullptr) {
+        return E_POINTER;
+    }
+    *window = outer->window_;
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceFrame::ContextSensitiveHelp(BOOL) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::GetBorder(LPRECT) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::RequestBorderSpace(LPCBORDERWIDTHS) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::SetBorderSpace(LPCBORDERWIDTHS) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceFrame::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::SetMenu(HMENU, HOLEMENU, HWND) {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceFrame::RemoveMenus(HMENU) {
+    return E_NOTIMPL;
+}
+HRESULT TWebf::TOleInPlaceFrame::SetStatusText(LPCOLESTR) {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceFrame::EnableModeless(BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TOleInPlaceFrame::TranslateAccelerator(LPMSG, WORD) {
+    return E_NOTIMPL;
+}
+
+HRESULT TWebf::TDispatch::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+HRESULT TWebf::TDispatch::GetTypeInfo(UINT, LCID, ITypeInfo**) {
+    return E_FAIL;
+}
+HRESULT TWebf::TDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return E_FAIL;
+}
+HRESULT TWebf::TDispatch::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                 EXCEPINFO*, UINT*) {
+    switch (member) {
+    case DISPID_BEFORENAVIGATE2:
+        return outer->BeforeNavigate(parameters);
+    case DISPID_DOCUMENTCOMPLETE:
+        outer->DocumentComplete();
+        return S_OK;
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+HRESULT TWebf::TDocHostUIHandler::ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::GetHostInfo(DOCHOSTUIINFO* info) {
+    if (info == nullptr) {
+        return E_POINTER;
+    }
+    info->cbSize = sizeof(DOCHOSTUIINFO);
+    info->dwFlags = DOCHOSTUIFLAG_NO3DOUTERBORDER | (outer->scrollBarsWanted_ ? 0 : DOCHOSTUIFLAG_SCROLL_NO);
+    info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*,
+                                         IOleInPlaceFrame*, IOleInPlaceUIWindow*) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::HideUI() {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::UpdateUI() {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::EnableModeless(BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::OnDocWindowActivate(BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::OnFrameWindowActivate(BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) {
+    return S_OK;
+}
+HRESULT TWebf::TDocHostUIHandler::TranslateAccelerator(LPMSG, const GUID*, DWORD) {
+    return S_FALSE;
+}
+HRESULT TWebf::TDocHostUIHandler::GetOptionKeyPath(LPOLESTR* key, DWORD) {
+    if (key != nullptr) {
+        *key = nullptr;
+    }
+    return S_FALSE;
+}
+HRESULT TWebf::TDocHostUIHandler::GetDropTarget(IDropTarget*, IDropTarget** target) {
+    if (target != nullptr) {
+        *target = nullptr;
+    }
+    return S_FALSE;
+}
+HRESULT TWebf::TDocHostUIHandler::GetExternal(IDispatch** external) {
+    if (external != nullptr) {
+        *external = nullptr;
+    }
+    return S_FALSE;
+}
+HRESULT TWebf::TDocHostUIHandler::TranslateUrl(DWORD, OLECHAR*, OLECHAR** translated) {
+    if (translated != nullptr) {
+        *translated = nullptr;
+    }
+    return S_FALSE;
+}
+HRESULT TWebf::TDocHostUIHandler::FilterDataObject(IDataObject*, IDataObject** filtered) {
+    if (filtered != nullptr) {
+        *filtered = nullptr;
+    }
+    return S_FALSE;
+}
