@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
 #include "data/DataBaseHandle.h"
 #include "data/DataBaseStatement.h"
@@ -19,7 +18,7 @@ int32_t DatabaseVersion(DataBase::Handle& handle) {
 }
 } // namespace
 
-int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
+int32_t LoadMixture(const AliasList& aliases, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components) {
     DataBase::Handle handle;
     const bool withDecimals = DatabaseVersion(handle) >= HostSql::kFirstVersionWithDecimals;
@@ -29,7 +28,7 @@ int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
     statement.BindText(1, mixtureName);
     while (statement.Step()) {
         MixtureComponent component;
-        component.name = ComponentIdForAlias(context.aliases, statement.ColumnText(0));
+        component.name = ComponentIdForAlias(aliases, statement.ColumnText(0));
         component.concentration = statement.ColumnDouble(1);
         component.deviation = statement.ColumnDouble(2);
         if (withDecimals) {

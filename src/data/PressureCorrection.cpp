@@ -1,26 +1,12 @@
 #include "data/PressureCorrection.h"
 
-#include <sqlite3.h>
-
-#include "calc/bindings/Gost31371Binding.h"
 #include "data/DataBaseStatement.h"
-#include "data/SqlException.h"
 #include "data/SqlTexts.h"
+#include "data/ZeroTolerance.h"
 
-namespace {
-constexpr double kZeroTolerance = 2.220446049250313e-16; // 2^-52: a double not above it counts as zero
-
-[[noreturn]] void RaiseLibraryMissing() {
-    // Reported through the database exception because the loaders' callers catch exactly that type,
-    // and a chromatogram whose areas cannot be corrected cannot be read.
-    throw DataBase::SqlException("the GOST 31371.7-2020 calculation library is not available", std::string(),
-                                 SQLITE_ERROR);
-}
-} // namespace
-
-double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, bool correctionOn) {
+double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, const AreaCorrection& correction) {
     double factor = 1.0;
-    if (!correctionOn) {
+    if (!correction.pressureOn) {
         return factor;
     }
     DataBase::Statement statement(handle, HostSql::kAssayPressure);
@@ -32,19 +18,7 @@ double AssayPressureFactor(DataBase::Handle& handle, int64_t assayId, bool corre
             factor = 1.0;
             continue;
         }
-        const auto rqRate = Gost31371().CalcRQRate;
-        if (rqRate == nullptr) {
-            RaiseLibraryMissing();
-        }
-        factor = rqRate(pressureKPa, 20.0);
+        factor = correction.pressureFactor(pressureKPa);
     }
     return factor;
-}
-
-double CorrectedArea(double area, double factor) {
-    const auto normArea = Gost31371().CalcNormArea;
-    if (normArea == nullptr) {
-        RaiseLibraryMissing();
-    }
-    return normArea(area, factor);
 }

@@ -1,0 +1,51 @@
+#include "calc/ContextLoading.h"
+
+#include <sqlite3.h>
+
+#include "calc/CalcContext.h"
+#include "calc/bindings/Gost31371Binding.h"
+#include "data/MixtureLoading.h"
+#include "data/PeakLoading.h"
+#include "data/SqlException.h"
+
+namespace {
+[[noreturn]] void RaiseLibraryMissing() {
+    throw DataBase::SqlException("the GOST 31371.7-2020 calculation library is not available", std::string(),
+                                 SQLITE_ERROR);
+}
+
+// The factor of the metering pressure against the reference conditions at 20 °C.
+double LibraryPressureFactor(double pressureKPa) {
+    const auto rqRate = Gost31371().CalcRQRate;
+    if (rqRate == nullptr) {
+        RaiseLibraryMissing();
+    }
+    return rqRate(pressureKPa, 20.0);
+}
+
+double LibraryCorrectedArea(double area, double factor) {
+    const auto normArea = Gost31371().CalcNormArea;
+    if (normArea == nullptr) {
+        RaiseLibraryMissing();
+    }
+    return normArea(area, factor);
+}
+} // namespace
+
+AreaCorrection LibraryAreaCorrection(const CalcSettings& settings) {
+    return AreaCorrection{settings.clcPressure, &LibraryPressureFactor, &LibraryCorrectedArea};
+}
+
+int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
+                    std::vector<MixtureComponent>& components) {
+    return LoadMixture(context.aliases, mixtureName, components);
+}
+
+int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks) {
+    return LoadAssayPeaks(context.aliases, LibraryAreaCorrection(context.settings), assayId, peaks);
+}
+
+int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,
+                       std::vector<AreaSeries>& series) {
+    return LoadAreaSeries(context.aliases, LibraryAreaCorrection(context.settings), assayIds, series);
+}
