@@ -2,15 +2,9 @@
 // report.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 struct Assay;
 struct CalcContext;
 
 // The chromatogram took part in the last calculation: it is one of the calibration chromatograms the
 // last calibration used or one of the analysis chromatograms of the last composition.
 bool TookPartInLastCalculation(const CalcContext& context, const Assay& assay);
-
-// The last component of a file path: the text after the last "\" or "/".
-std::u16string_view FileNameOfPath(std::u16string_view path);
