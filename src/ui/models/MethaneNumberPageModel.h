@@ -10,6 +10,8 @@ struct CalcContext;
 // Widths of the three columns: the names need room, the numbers do not.
 inline constexpr int32_t kMethaneNameColumnWidthPixels = 430;
 inline constexpr int32_t kMethaneValueColumnWidthPixels = 100;
+// The uncertainty column of both methane numbers holds kMethaneNumberUncertaintyText
+// (results/MethaneNumberTable.h).
 
 // Rows: the column titles, the two methane numbers, then the simplified and gas-motor-fuel mixtures
 // ("Tarvel/viewMethaneShowArr"), the initial methane numbers ("...ShowMnb") and the components
