@@ -11,6 +11,7 @@
 #include "output/UtcTimeText.h"
 #include "results/CalibrationTable.h"
 #include "results/ComponentsTable.h"
+#include "results/MethaneNumberTable.h"
 #include "results/PropertiesTable.h"
 #include "text/Format.h"
 #include "text/Utf.h"
@@ -152,10 +153,12 @@ void WriteCalculation(JsonText& json, const CalcContext& context) {
 
 void WriteMethane(JsonText& json, const CalcContext& context) {
     json << "\"methane\":{" << kEndOfLine;
-    json.NumberMember("mncm", context.methaneNumber.first) << kEndOfLine;
-    // The second member ends with a comma and a space: the readers take the text so.
-    json << "\"mn\":";
-    json.Number(context.methaneNumber.second) << ", " << kEndOfLine;
+    const std::span<const MethaneNumberTableRow> rows = MethaneNumberTable();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        json << "\"" << rows[i].key << "\":";
+        // The last member ends with a comma and a space: the readers take the text so.
+        json.Number(context.methaneNumber.*rows[i].value) << (i + 1 < rows.size() ? "," : ", ") << kEndOfLine;
+    }
     json << "}," << kEndOfLine;
 }
 
