@@ -9,7 +9,8 @@ class Handle;
 }
 
 // The correction as the caller supplies it: the switch "Tarvel/clcPressure" and the library's two
-// functions, which may raise (a library that cannot be loaded).
+// functions, both required (the loaders correct every area, with the factor 1.0 when the switch is
+// off); they may raise, for a library that cannot be loaded.
 struct AreaCorrection {
     bool pressureOn = false;
     double (*pressureFactor)(double pressureKPa) = nullptr; // for a pressure above zero

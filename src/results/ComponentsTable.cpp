@@ -75,7 +75,7 @@ std::u16string CellText(const ComponentsTableColumn& column, const ComponentResu
     case ComponentText::Empty:
         return std::u16string();
     case ComponentText::Reference:
-        return ReferenceOrMissingText(row.referenceValue, row.referenceDecimals);
+        return ReferenceOrMissingText(row.*column.value, row.referenceDecimals);
     case ComponentText::MolarFraction:
         return MolarFractionText(row.*column.value, row.uncertainty, row.lowerLimit, settings.*column.gost,
                                  settings.*column.scale);
