@@ -10,6 +10,14 @@
 enum class CalibrationMethod : int32_t { A = 0, B = 1, C1 = 2, C2 = 3 };
 enum class ExportFormat : int32_t { Xml = 0, Json = 1, Txt = 2 };
 
+// Methods В1 and В2 of GOST 31371.7-2020 calibrate with a line through two reference mixtures; А and Б
+// (and any unknown value) with the factors of one mixture. Also judges the method a stored calibration
+// was made by.
+inline bool IsTwoMixtureMethod(int32_t method) {
+    return method == static_cast<int32_t>(CalibrationMethod::C1) ||
+           method == static_cast<int32_t>(CalibrationMethod::C2);
+}
+
 struct CalcSettings {
     // Calibration and calculation options.
     bool clbrCarbonDioxide = true;     // carbon dioxide treated as linear
@@ -138,6 +146,14 @@ struct CalcSettings {
     bool expOutput = true;
     std::u16string expCommand = u"CMD";
     std::u16string expParameters = u"/C move /Y %F C:\\out\\data.xml"; // %F stands for the file
+
+    // A laboratory chromatograph ("Tarvel/clcDeviceType" 0) measures each sample twice: the
+    // acceptability of the pair and the second measurement exist only there. A process one measures once.
+    bool LaboratoryChromatograph() const { return clcDeviceType == 0; }
+    // Methane is the difference to 100 % instead of a measured fraction, and nothing is normalised.
+    bool MethaneByDifference() const { return clcMethaneDiff; }
+    // The chosen calibration method uses two reference mixtures (В1, В2).
+    bool TwoMixtureMethod() const { return IsTwoMixtureMethod(clbrCalcMethod); }
 };
 
 // The profile key of each scalar setting, in the order of the members.

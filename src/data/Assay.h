@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 enum class AssayRole : int32_t {
     Analysis = 0,
@@ -24,3 +25,9 @@ struct Assay {
     double atmpressure = 0.0; // kPa
     uint32_t groupStamp = 0;  // seconds since 1970-01-01 UTC at which it was added; shared by one action
 };
+
+// The last component of a file path as the host stores it: the text after the last "\" or "/".
+inline std::u16string_view FileNameOfPath(std::u16string_view path) {
+    const size_t separator = path.find_last_of(u"\\/");
+    return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
+}

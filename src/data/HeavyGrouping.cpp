@@ -1,34 +1,61 @@
 #include "data/HeavyGrouping.h"
 
 #include <array>
-#include <cmath>
-#include <string_view>
 
 #include "data/MolarMass.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
-constexpr double kZeroTolerance = 2.220446049250313e-16; // 2^-52
+constexpr std::array<std::u16string_view, 3> kCarbonNumberGroups = {u"c6", u"c7", u"c8"};
+constexpr std::array<std::u16string_view, 1> kC6PlusGroup = {u"c6plus"};
+
 using Slots = std::array<double, kAreaSeriesSlots>;
 
 bool AnySlotNonZero(const Slots& slots) {
     for (const double value : slots) {
-        if (std::fabs(value) > kZeroTolerance) {
+        if (!NotAboveZeroTolerance(value)) {
             return true;
         }
     }
     return false;
 }
+} // namespace
 
-// Removes the members of the groups (groupOf gives a group index, or -1 for a record that stays) and
-// appends the group records in the order of groupIds.
-template <size_t N, typename GroupOf>
-void Regroup(std::vector<AreaSeries>& series, const std::array<std::u16string_view, N>& groupIds,
-             GroupOf groupOf) {
-    std::array<Slots, N> sums{};
+std::span<const std::u16string_view> HeavyGroupIds(HeavyGroupMode mode) {
+    if (mode == HeavyGroupMode::C6Plus) {
+        return kC6PlusGroup;
+    }
+    return kCarbonNumberGroups;
+}
+
+int HeavyGroupOf(std::u16string_view componentId, HeavyGroupMode mode) {
+    const double molarMass = MolarMassOf(componentId);
+    if (mode == HeavyGroupMode::C6Plus) {
+        // Everything heavier than the pentanes, the aromatics included.
+        static const double pentane = MolarMassOf(u"n_pentane");
+        return molarMass > pentane ? 0 : -1;
+    }
+    if (componentId == u"benzene" || componentId == u"toluene") {
+        return -1;
+    }
+    // The bounds are the molar masses of the normal alkanes С6, С7, С8 and С9.
+    static const std::array<double, 4> bounds = {MolarMassOf(u"c6"), MolarMassOf(u"c7"), MolarMassOf(u"c8"),
+                                                 MolarMassOf(u"c9plus")};
+    for (size_t group = 0; group + 1 < bounds.size(); ++group) {
+        if (molarMass >= bounds[group] && molarMass < bounds[group + 1]) {
+            return static_cast<int>(group);
+        }
+    }
+    return -1;
+}
+
+void GroupHeavyAreas(std::vector<AreaSeries>& series, HeavyGroupMode mode) {
+    const std::span<const std::u16string_view> groupIds = HeavyGroupIds(mode);
+    std::vector<Slots> sums(groupIds.size(), Slots{});
     std::vector<AreaSeries> kept;
-    kept.reserve(series.size() + N);
+    kept.reserve(series.size() + groupIds.size());
     for (auto& record : series) {
-        const int group = groupOf(record);
+        const int group = HeavyGroupOf(record.id, mode);
         if (group < 0) {
             kept.push_back(std::move(record));
             continue;
@@ -38,39 +65,10 @@ void Regroup(std::vector<AreaSeries>& series, const std::array<std::u16string_vi
             sum[slot] += record.areas[slot];
         }
     }
-    for (size_t group = 0; group < N; ++group) {
+    for (size_t group = 0; group < groupIds.size(); ++group) {
         if (AnySlotNonZero(sums[group])) {
             kept.push_back(AreaSeries{std::u16string(groupIds[group]), sums[group]});
         }
     }
     series = std::move(kept);
-}
-} // namespace
-
-void GroupHeavyAreas(std::vector<AreaSeries>& series, HeavyGroupMode mode) {
-    if (mode == HeavyGroupMode::C6Plus) {
-        // Everything heavier than the pentanes, the aromatics included.
-        const double pentane = MolarMassOf(u"n_pentane");
-        const std::array<std::u16string_view, 1> ids = {u"c6plus"};
-        Regroup(series, ids,
-                [pentane](const AreaSeries& record) { return MolarMassOf(record.id) > pentane ? 0 : -1; });
-        return;
-    }
-    // Bounds are the molar masses of the normal alkanes С6, С7, С8 and С9; benzene and toluene, which
-    // fall among them, are calibrated as components of their own.
-    const std::array<double, 4> bounds = {MolarMassOf(u"c6"), MolarMassOf(u"c7"), MolarMassOf(u"c8"),
-                                          MolarMassOf(u"c9plus")};
-    const std::array<std::u16string_view, 3> ids = {u"c6", u"c7", u"c8"};
-    Regroup(series, ids, [&bounds](const AreaSeries& record) {
-        if (record.id == u"benzene" || record.id == u"toluene") {
-            return -1;
-        }
-        const double molarMass = MolarMassOf(record.id);
-        for (size_t group = 0; group + 1 < bounds.size(); ++group) {
-            if (molarMass >= bounds[group] && molarMass < bounds[group + 1]) {
-                return static_cast<int>(group);
-            }
-        }
-        return -1;
-    });
 }

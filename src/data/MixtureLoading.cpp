@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
 #include "data/DataBaseReader.h"
 #include "data/SqlTexts.h"
@@ -18,7 +17,7 @@ int32_t DatabaseVersion(DataBase::Reader& reader) {
 }
 } // namespace
 
-int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
+int32_t LoadMixture(const AliasList& aliases, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components) {
     DataBase::Reader reader;
     const bool withDecimals = DatabaseVersion(reader) >= HostSql::kFirstVersionWithDecimals;
@@ -28,7 +27,7 @@ int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
     statement.BindText(1, mixtureName);
     while (statement.Step()) {
         MixtureComponent component;
-        component.name = ComponentIdForAlias(context.aliases, statement.ColumnText(0));
+        component.name = ComponentIdForAlias(aliases, statement.ColumnText(0));
         component.concentration = statement.ColumnDouble(1);
         component.deviation = statement.ColumnDouble(2);
         if (withDecimals) {

@@ -8,16 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "data/ComponentCatalogue.h"
 #include "data/MixtureComponent.h"
-
-struct CalcContext;
 
 // Replaces components with the certified composition of the named mixture, in stored order, names
 // turned into identifiers by the aliases. Databases from version 23 on store the decimals of the
 // certified values (NULL reads 0); older ones do not (-1). A name that no mixture has gives an empty
 // list; a mixture without components gives one record "? " of zeros (the outer join's row).
 // Returns the number of records.
-int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
+int32_t LoadMixture(const AliasList& aliases, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components);
 
 // Whether a mixture of exactly that name exists. A failing step reads as "no".

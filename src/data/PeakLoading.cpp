@@ -3,7 +3,6 @@
 #include <string>
 #include <unordered_map>
 
-#include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
 #include "data/DataBaseReader.h"
 #include "data/PeakGroups.h"
@@ -32,10 +31,11 @@ private:
 };
 } // namespace
 
-int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks) {
-    const PeakGroupNames groups = MakePeakGroupNames(context.aliases);
+int32_t LoadAssayPeaks(const AliasList& aliases, const AreaCorrection& correction, int64_t assayId,
+                       std::vector<ComponentResult>& peaks) {
+    const PeakGroupNames groups = MakePeakGroupNames(aliases);
     DataBase::Reader reader;
-    const double factor = AssayPressureFactor(reader, assayId, context.settings.clcPressure);
+    const double factor = AssayPressureFactor(reader, assayId, correction);
 
     // Only group identifiers are looked up (in the whole list, records of earlier calls included);
     // every other peak is appended as a record of its own.
@@ -49,7 +49,7 @@ int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<
             continue;
         }
         const double time = statement.ColumnDouble(1);
-        const double area = CorrectedArea(statement.ColumnDouble(2), factor);
+        const double area = correction.correctedArea(statement.ColumnDouble(2), factor);
         const double height = statement.ColumnDouble(3);
 
         const std::u16string_view group = PeakGroupOf(groups, name);
@@ -69,7 +69,7 @@ int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<
             continue;
         }
         ComponentResult record;
-        record.id = ComponentIdForAlias(context.aliases, name);
+        record.id = ComponentIdForAlias(aliases, name);
         record.time = time;
         record.area = area;
         record.height = height;
@@ -79,14 +79,14 @@ int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<
     return static_cast<int32_t>(peaks.size());
 }
 
-int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,
-                       std::vector<AreaSeries>& series) {
-    const PeakGroupNames groups = MakePeakGroupNames(context.aliases);
+int32_t LoadAreaSeries(const AliasList& aliases, const AreaCorrection& correction,
+                       std::span<const int64_t> assayIds, std::vector<AreaSeries>& series) {
+    const PeakGroupNames groups = MakePeakGroupNames(aliases);
     DataBase::Reader reader;
     RecordIndex index(series);
     const size_t count = assayIds.size() < kAreaSeriesSlots ? assayIds.size() : kAreaSeriesSlots;
     for (size_t slot = 0; slot < count; ++slot) {
-        const double factor = AssayPressureFactor(reader, assayIds[slot], context.settings.clcPressure);
+        const double factor = AssayPressureFactor(reader, assayIds[slot], correction);
         DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeakAreas);
         statement.BindAssayId(1, assayIds[slot]);
         while (statement.Step()) {
@@ -94,10 +94,10 @@ int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assa
             if (name.empty()) {
                 continue;
             }
-            const double area = CorrectedArea(statement.ColumnDouble(1), factor);
+            const double area = correction.correctedArea(statement.ColumnDouble(1), factor);
             const std::u16string_view group = PeakGroupOf(groups, name);
             const std::u16string id =
-                group.empty() ? ComponentIdForAlias(context.aliases, name) : std::u16string(group);
+                group.empty() ? ComponentIdForAlias(aliases, name) : std::u16string(group);
             if (const size_t* position = index.Find(id)) {
                 series[*position].areas[slot] += area;
                 continue;

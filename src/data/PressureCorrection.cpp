@@ -1,17 +1,12 @@
 #include "data/PressureCorrection.h"
 
-#include "calc/bindings/Gost31371Binding.h"
-#include "calc/bindings/LibraryLoading.h"
 #include "data/DataBaseReader.h"
 #include "data/SqlTexts.h"
+#include "data/ZeroTolerance.h"
 
-namespace {
-constexpr double kZeroTolerance = 2.220446049250313e-16; // 2^-52: a double not above it counts as zero
-} // namespace
-
-double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, bool correctionOn) {
+double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, const AreaCorrection& correction) {
     double factor = 1.0;
-    if (!correctionOn) {
+    if (!correction.pressureOn) {
         return factor;
     }
     DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPressure);
@@ -23,11 +18,7 @@ double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, bool corre
             factor = 1.0;
             continue;
         }
-        factor = RequireEntry(Gost31371().CalcRQRate, kGost31371Library)(pressureKPa, 20.0);
+        factor = correction.pressureFactor(pressureKPa);
     }
     return factor;
-}
-
-double CorrectedArea(double area, double factor) {
-    return RequireEntry(Gost31371().CalcNormArea, kGost31371Library)(area, factor);
 }

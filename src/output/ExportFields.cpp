@@ -3,9 +3,11 @@
 #include "calc/CalcContext.h"
 #include "data/AliasLookup.h"
 #include "output/ExportKeywords.h"
-#include "output/ExportMembers.h"
 #include "output/ExportSelection.h"
-#include "output/ExportValues.h"
+#include "results/CalibrationTable.h"
+#include "results/ComponentsTable.h"
+#include "results/MethaneNumberTable.h"
+#include "results/PropertiesTable.h"
 
 namespace {
 std::string Capitals(std::string_view name) {
@@ -49,47 +51,57 @@ ExportRecord AssayRecord(const Assay& assay, const CalcContext& context, const s
         Add(record, "method", assay.method);
     }
     if (settings.viewAnalysisShowAtmPressure) {
-        Add(record, "atmpressure", AtmosphericPressureText(assay.atmpressure, settings));
+        Add(record, "atmpressure",
+            FixedOrMissingText(assay.atmpressure, settings.viewAnalysisScaleAtmPressure));
     }
     return record;
 }
 
 ExportRecord CalibrationRecord(const CalibrationResult& row, const CalcContext& context) {
+    const TableView view = MakeTableView(context, TableReader::Document);
     ExportRecord record;
     AddKeyword(record, "isok", BooleanWord(row.isok));
     record.push_back({"peak", "COMPONENT", DisplayNameForComponent(context.aliases, row.component), false});
-    for (const CalibrationMember& member :
-         CalibrationMembers(context.settings, IsTwoMixtureCalibration(context))) {
-        Add(record, member.key, CalibrationValueText(member, row, context.settings));
+    for (const CalibrationTableColumn& column : CalibrationTable()) {
+        if (IsShown(column, view)) {
+            Add(record, column.key, CellText(column, row, context.settings));
+        }
     }
     return record;
 }
 
 ExportRecord ComponentRecord(const ComponentResult& row, const CalcContext& context) {
+    const TableView view = MakeTableView(context, TableReader::Document);
     ExportRecord record;
     AddKeyword(record, "isok", BooleanWord(row.accepted));
     record.push_back({"peak", "COMPONENT", DisplayNameForComponent(context.aliases, row.id), false});
-    for (const ComponentMember& member : ComponentMembers(context.settings)) {
-        Add(record, member.key, ComponentValueText(member, row, context.settings));
+    for (const ComponentsTableColumn& column : ComponentsTable()) {
+        if (IsShown(column, view)) {
+            Add(record, column.key, ExportText(column, row, context.settings));
+        }
     }
     return record;
 }
 
 ExportRecord CalculationRecord(const CalcContext& context) {
+    const TableView view = MakeTableView(context, TableReader::Document);
     ExportRecord record;
-    for (const CalculationQuantity& quantity : CalculationQuantities(context)) {
-        Add(record, quantity.key, PropertyValueText(quantity));
-        std::string uncertaintyName = "u";
-        uncertaintyName += quantity.key;
-        Add(record, uncertaintyName, PropertyUncertaintyText(quantity));
+    for (const PropertiesTableRow& row : PropertiesTable()) {
+        if (!IsShown(row, view)) {
+            continue;
+        }
+        const PropertyValue property = ValueOf(row, context);
+        Add(record, row.key, ExportValueText(property));
+        Add(record, std::string("u") + row.key, ExportUncertaintyText(property));
     }
     return record;
 }
 
 ExportRecord MethaneRecord(const CalcContext& context) {
     ExportRecord record;
-    Add(record, "mncm", MethaneNumberText(context.methaneNumber.first, context.settings));
-    Add(record, "mn", MethaneNumberText(context.methaneNumber.second, context.settings));
+    for (const MethaneNumberTableRow& row : MethaneNumberTable()) {
+        Add(record, row.key, MethaneNumberText(context.methaneNumber.*row.value, context.settings));
+    }
     return record;
 }
 
@@ -111,9 +123,9 @@ ExportRecord SettingsRecord(const CalcContext& context) {
     if (!burnoutTemperature.empty()) {
         Add(record, "burnouttemp", std::u16string(burnoutTemperature));
     }
-    AddKeyword(record, "methanediff", BooleanWord(settings.clcMethaneDiff));
+    AddKeyword(record, "methanediff", BooleanWord(settings.MethaneByDifference()));
     AddKeyword(record, "identitymatrix", BooleanWord(settings.clcIdentityMatrix));
     AddKeyword(record, "conformity", BooleanWord(settings.clcMixtureConformity));
-    AddKeyword(record, "laboratory", BooleanWord(IsLaboratoryChromatograph(settings)));
+    AddKeyword(record, "laboratory", BooleanWord(settings.LaboratoryChromatograph()));
     return record;
 }

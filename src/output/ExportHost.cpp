@@ -1,5 +1,6 @@
 #include "output/ExportHost.h"
 
+#include "calc/CalcContext.h"
 #include "data/MixtureLoading.h"
 #include "platform/LocalTime.h"
 
@@ -7,7 +8,7 @@ ExportSources DefaultExportSources() {
     ExportSources sources;
     sources.loadMixture = [](const CalcContext& context, std::u16string_view mixtureName,
                              std::vector<MixtureComponent>& components) {
-        LoadMixture(context, mixtureName, components);
+        LoadMixture(context.aliases, mixtureName, components);
     };
     sources.localDateTime = platform::ShortDateTimeText;
     return sources;

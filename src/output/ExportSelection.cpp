@@ -11,17 +11,3 @@ bool TookPartInLastCalculation(const CalcContext& context, const Assay& assay) {
     return std::any_of(context.measurements.begin(), context.measurements.end(),
                        [&assay](const Measurement& measurement) { return measurement.assayId == assay.id; });
 }
-
-bool IsTwoMixtureCalibration(const CalcContext& context) {
-    return context.calibrationKind == static_cast<int32_t>(CalibrationMethod::C1) ||
-           context.calibrationKind == static_cast<int32_t>(CalibrationMethod::C2);
-}
-
-bool IsLaboratoryChromatograph(const CalcSettings& settings) {
-    return settings.clcDeviceType == 0;
-}
-
-std::u16string_view FileNameOfPath(std::u16string_view path) {
-    const size_t separator = path.find_last_of(u"\\/");
-    return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
-}

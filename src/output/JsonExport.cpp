@@ -7,9 +7,12 @@
 #include "calc/rounding/Rounding.h"
 #include "data/AliasLookup.h"
 #include "output/ExportKeywords.h"
-#include "output/ExportMembers.h"
 #include "output/ExportSelection.h"
 #include "output/UtcTimeText.h"
+#include "results/CalibrationTable.h"
+#include "results/ComponentsTable.h"
+#include "results/MethaneNumberTable.h"
+#include "results/PropertiesTable.h"
 #include "text/Format.h"
 #include "text/Utf.h"
 
@@ -106,15 +109,16 @@ void WriteAssays(JsonText& json, const CalcContext& context) {
 }
 
 void WriteCalibration(JsonText& json, const CalcContext& context) {
-    const std::vector<CalibrationMember> members =
-        CalibrationMembers(context.settings, IsTwoMixtureCalibration(context));
+    const TableView view = MakeTableView(context, TableReader::Document);
     json << "\"calibration\":[" << kEndOfLine;
     for (const CalibrationResult& row : context.calibration) {
         json << "{";
         json.BooleanMember("isok", row.isok);
         json.StringMember("component", DisplayNameForComponent(context.aliases, row.component));
-        for (const CalibrationMember& member : members) {
-            json.NumberMember(member.key, row.*member.value);
+        for (const CalibrationTableColumn& column : CalibrationTable()) {
+            if (IsShown(column, view)) {
+                json.NumberMember(column.key, row.*column.value);
+            }
         }
         json << "}," << kEndOfLine;
     }
@@ -122,15 +126,15 @@ void WriteCalibration(JsonText& json, const CalcContext& context) {
 }
 
 void WriteComponents(JsonText& json, const CalcContext& context) {
-    const std::vector<ComponentMember> members = ComponentMembers(context.settings);
+    const TableView view = MakeTableView(context, TableReader::Document);
     json << "\"components\":[" << kEndOfLine;
     for (const ComponentResult& row : context.components) {
         json << "{";
         json.BooleanMember("isok", row.accepted);
         json.StringMember("component", DisplayNameForComponent(context.aliases, row.id));
-        for (const ComponentMember& member : members) {
-            if (member.inJson) {
-                json.NumberMember(member.key, row.*member.value);
+        for (const ComponentsTableColumn& column : ComponentsTable()) {
+            if (column.inJson && IsShown(column, view)) {
+                json.NumberMember(column.key, row.*column.value);
             }
         }
         json << "}," << kEndOfLine;
@@ -139,11 +143,16 @@ void WriteComponents(JsonText& json, const CalcContext& context) {
 }
 
 void WriteCalculation(JsonText& json, const CalcContext& context) {
+    const TableView view = MakeTableView(context, TableReader::Document);
     json << "\"calculation\":{" << kEndOfLine;
-    for (const CalculationQuantity& quantity : CalculationQuantities(context)) {
-        json << "\"" << quantity.key << "\":[";
-        json.Number(quantity.value) << ",";
-        json.Number(quantity.uncertainty) << "],";
+    for (const PropertiesTableRow& row : PropertiesTable()) {
+        if (!IsShown(row, view)) {
+            continue;
+        }
+        const PropertyValue property = ValueOf(row, context);
+        json << "\"" << row.key << "\":[";
+        json.Number(property.value) << ",";
+        json.Number(property.uncertainty) << "],";
         json << kEndOfLine;
     }
     json << "}," << kEndOfLine;
@@ -151,10 +160,12 @@ void WriteCalculation(JsonText& json, const CalcContext& context) {
 
 void WriteMethane(JsonText& json, const CalcContext& context) {
     json << "\"methane\":{" << kEndOfLine;
-    json.NumberMember("mncm", context.methaneNumber.first) << kEndOfLine;
-    // The second member ends with a comma and a space: the readers take the text so.
-    json << "\"mn\":";
-    json.Number(context.methaneNumber.second) << ", " << kEndOfLine;
+    const std::span<const MethaneNumberTableRow> rows = MethaneNumberTable();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        json << "\"" << rows[i].key << "\":";
+        // The last member ends with a comma and a space: the readers take the text so.
+        json.Number(context.methaneNumber.*rows[i].value) << (i + 1 < rows.size() ? "," : ", ") << kEndOfLine;
+    }
     json << "}," << kEndOfLine;
 }
 
@@ -218,10 +229,10 @@ void WriteSettings(JsonText& json, const CalcSettings& settings) {
     if (!burnoutTemperature.empty()) {
         json << "\"burnouttemp\":" << burnoutTemperature << "," << kEndOfLine;
     }
-    json.BooleanMember("methanediff", settings.clcMethaneDiff) << kEndOfLine;
+    json.BooleanMember("methanediff", settings.MethaneByDifference()) << kEndOfLine;
     json.BooleanMember("identitymatrix", settings.clcIdentityMatrix) << kEndOfLine;
     json.BooleanMember("conformity", settings.clcMixtureConformity) << kEndOfLine;
-    json.BooleanMember("laboratory", IsLaboratoryChromatograph(settings)) << kEndOfLine;
+    json.BooleanMember("laboratory", settings.LaboratoryChromatograph()) << kEndOfLine;
     json << "}," << kEndOfLine;
 }
 

@@ -1,5 +1,6 @@
 #include "plugin/Host.h"
 
+#include "output/report/ReportDocument.h"
 #include "text/Utf.h"
 
 namespace {
@@ -15,6 +16,8 @@ constexpr intptr_t kNoAccount = static_cast<intptr_t>(static_cast<uintptr_t>(0x8
 
 void SetHostServices(const HostServices* services) {
     g_host = services;
+    // The report signs with the host's user; the output layer cannot reach the host itself.
+    SetAccountNameQuery(services != nullptr ? &HostAccountName : nullptr);
 }
 
 const HostServices* GetHostServices() {

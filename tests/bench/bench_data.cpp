@@ -11,11 +11,10 @@
 
 #include "Databases.h"
 #include "calc/CalcContext.h"
+#include "calc/ContextLoading.h"
 #include "data/DataBaseConnection.h"
 #include "data/HeavyGrouping.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
-#include "data/PeakLoading.h"
 #include "platform/Platform.h"
 #include "text/Utf.h"
 

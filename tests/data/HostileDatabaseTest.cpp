@@ -10,6 +10,7 @@
 #include "DataTestSupport.h"
 #include "Databases.h"
 #include "calc/CalcContext.h"
+#include "calc/ContextLoading.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"

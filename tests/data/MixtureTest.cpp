@@ -7,6 +7,7 @@
 #include "DataTestSupport.h"
 #include "ReferenceMixtures.h"
 #include "calc/CalcContext.h"
+#include "calc/ContextLoading.h"
 #include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "data/SqlException.h"

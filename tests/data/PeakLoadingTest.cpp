@@ -7,8 +7,8 @@
 #include "Batches.h"
 #include "DataTestSupport.h"
 #include "calc/CalcContext.h"
+#include "calc/ContextLoading.h"
 #include "calc/bindings/Gost31371Binding.h"
-#include "data/PeakLoading.h"
 
 namespace {
 

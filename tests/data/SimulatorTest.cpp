@@ -8,6 +8,7 @@
 #include "DataTestSupport.h"
 #include "Databases.h"
 #include "calc/CalcContext.h"
+#include "calc/ContextLoading.h"
 #include "data/DataBaseHandle.h"
 #include "data/DataBaseStatement.h"
 #include "data/MixtureLoading.h"

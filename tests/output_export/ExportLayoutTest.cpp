@@ -9,11 +9,12 @@
 #include <pugixml.hpp>
 
 #include "ExportTestContexts.h"
-#include "output/ExportMembers.h"
 #include "output/JsonExport.h"
 #include "output/TxtExport.h"
 #include "output/UtcTimeText.h"
 #include "output/XmlExport.h"
+#include "results/CalibrationTable.h"
+#include "results/ComponentsTable.h"
 #include "text/Utf.h"
 
 namespace {
@@ -78,8 +79,11 @@ TEST(ExportSections, EachFlagAloneWritesOnlyItsSection) {
 
 std::vector<std::string> CalibrationKeys(const CalcSettings& settings, bool twoMixture) {
     std::vector<std::string> keys;
-    for (const CalibrationMember& member : CalibrationMembers(settings, twoMixture)) {
-        keys.emplace_back(member.key);
+    const TableView view{settings, twoMixture, TableReader::Document};
+    for (const CalibrationTableColumn& column : CalibrationTable()) {
+        if (IsShown(column, view)) {
+            keys.emplace_back(column.key);
+        }
     }
     return keys;
 }
@@ -127,9 +131,10 @@ TEST(ExportMembers, TwoMixtureLayoutForMethodsB1AndB2Only) {
 
 std::vector<std::string> ComponentKeys(const CalcSettings& settings, bool json) {
     std::vector<std::string> keys;
-    for (const ComponentMember& member : ComponentMembers(settings)) {
-        if (!json || member.inJson) {
-            keys.emplace_back(member.key);
+    const TableView view{settings, false, TableReader::Document};
+    for (const ComponentsTableColumn& column : ComponentsTable()) {
+        if (IsShown(column, view) && (!json || column.inJson)) {
+            keys.emplace_back(column.key);
         }
     }
     return keys;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/CalibrationAreaCheck.h"
@@ -16,7 +17,6 @@
 #include "calc/calibration/WindowAreas.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringTable.h"
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "calc/ContextLoading.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/WindowAreas.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringTable.h"
 

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 // The calibration counts a value as zero when its magnitude is not above 2^-52, the bound included.
 inline bool IsCalibrationZero(double value) {
-    return std::fabs(value) <= kZeroTolerance;
+    return NotAboveZeroTolerance(value);
 }
 
 // A certified concentration (mol %) that a relative deviation can be formed against: a finite value

@@ -22,10 +22,6 @@ std::vector<std::u16string> ComponentsWithOwnAssignment(const CalcContext& conte
     return components;
 }
 
-bool IsTwoMixtureMethod(int32_t method) {
-    return method == static_cast<int32_t>(CalibrationMethod::C1) ||
-           method == static_cast<int32_t>(CalibrationMethod::C2);
-}
 } // namespace
 
 int32_t RunCalibrationControl(CalcContext& context, bool c6plusMode) {

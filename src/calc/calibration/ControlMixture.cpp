@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "calc/ContextLoading.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/CalibrationAssays.h"
 #include "calc/calibration/CalibrationComparisons.h"
@@ -10,7 +11,6 @@
 #include "calc/calibration/WindowAreas.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringTable.h"
 

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
 bool RowIsOf(const MetrologyRow& row, std::u16string_view componentId) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/CalibrationAssays.h"
@@ -14,7 +15,6 @@
 #include "calc/calibration/WindowAreas.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringTable.h"
 

@@ -1,7 +1,7 @@
 #include "calc/calibration/WindowAreas.h"
 
+#include "calc/ContextLoading.h"
 #include "data/HeavyGrouping.h"
-#include "data/PeakLoading.h"
 
 std::vector<AreaSeries> LoadWindowAreas(const CalcContext& context, std::span<const int64_t> window,
                                         bool c6plusMode) {

@@ -4,12 +4,12 @@
 // gas loses its uncertainty: its result is not stated with an assessed uncertainty.
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringIds.gen.h"
 

@@ -3,12 +3,12 @@
 // range the certified fraction of the first (or second) mixture must have.
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Stages.h"
 #include "calc/calibration/NonLinearComponents.h"
 #include "calc/checks/CalibrationRangeTable.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringIds.gen.h"
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/calibration/ConstantComponents.h"
@@ -23,11 +24,6 @@ namespace {
 
 bool IsMethodB(int32_t method) {
     return method == static_cast<int32_t>(CalibrationMethod::B);
-}
-
-bool IsTwoMixtureMethod(int32_t method) {
-    return method == static_cast<int32_t>(CalibrationMethod::C1) ||
-           method == static_cast<int32_t>(CalibrationMethod::C2);
 }
 
 // Methods Б and В2 determine the hydrocarbons above the pentanes as one С6+, which a mixture certifies

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/ContextLoading.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringIds.gen.h"
 

@@ -5,8 +5,8 @@
 #include "calc/composition/LowerLimits.h"
 #include "calc/composition/MethodTable.h"
 #include "calc/journal/ContextJournal.h"
-#include "calc/rounding/ZeroTolerance.h"
 #include "data/AliasLookup.h"
+#include "data/ZeroTolerance.h"
 #include "text/StringIds.gen.h"
 
 namespace {

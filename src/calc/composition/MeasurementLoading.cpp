@@ -1,9 +1,9 @@
 #include "calc/composition/MeasurementLoading.h"
 
+#include "calc/ContextLoading.h"
 #include "calc/Status.h"
 #include "calc/composition/HeavyHydrocarbons.h"
 #include "calc/composition/MethodTable.h"
-#include "data/PeakLoading.h"
 
 HeavyGroupMode HeavyGroupModeOf(int32_t calibrationKind) {
     return calibrationKind == kMethodB || calibrationKind == kMethodC2 ? HeavyGroupMode::C6Plus

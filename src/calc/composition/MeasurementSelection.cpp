@@ -5,7 +5,7 @@
 #include "text/StringIds.gen.h"
 
 int32_t MeasurementsNeeded(const CalcSettings& settings) {
-    return settings.clcDeviceType == 0 ? 2 : 1;
+    return settings.LaboratoryChromatograph() ? 2 : 1;
 }
 
 int32_t SelectAnalysisAssays(CalcContext& context, std::vector<int64_t>& assayIds) {

@@ -7,7 +7,7 @@
 
 bool CheckRepeatability(CalcContext& context, std::vector<ComponentResult>& table) {
     const CalcSettings& settings = context.settings;
-    const bool processChromatograph = settings.clcDeviceType != 0;
+    const bool processChromatograph = !settings.LaboratoryChromatograph();
     bool passed = true;
     for (ComponentResult& row : table) {
         if (processChromatograph || row.fixed || IsBelowLowerLimit(row) ||

@@ -1,8 +1,8 @@
 #include "calc/composition/VolumeMassFractions.h"
 
 #include "calc/composition/CompressionFactors.h"
-#include "calc/rounding/ZeroTolerance.h"
 #include "data/MolarMass.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
 constexpr double kWholePct = 100.0;

@@ -9,7 +9,7 @@
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/methane/MethaneInput.h"
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
 

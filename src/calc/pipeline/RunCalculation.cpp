@@ -9,9 +9,7 @@
 namespace {
 
 bool ChecksCalibrationMixtureRanges(const CalcSettings& settings) {
-    const auto method = static_cast<CalibrationMethod>(settings.clbrCalcMethod);
-    return settings.clbrMixtureConformity &&
-           (method == CalibrationMethod::C1 || method == CalibrationMethod::C2);
+    return settings.clbrMixtureConformity && settings.TwoMixtureMethod();
 }
 
 // Both mixtures of every assignment of methods В1 and В2 against the ranges the analysed gas asks for;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 inline constexpr std::u16string_view kMissingValueText = u"\u2014";
 

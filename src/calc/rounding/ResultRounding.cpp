@@ -8,7 +8,7 @@
 #include "calc/rounding/DecimalText.h"
 #include "calc/rounding/MissingValue.h"
 #include "calc/rounding/UncertaintyRounding.h"
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
 // The decimal of the second significant digit of v (nonzero), written the way the formula has it.

@@ -6,4 +6,4 @@
 #include "calc/rounding/MissingValue.h"
 #include "calc/rounding/ResultRounding.h"
 #include "calc/rounding/UncertaintyRounding.h"
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"

@@ -5,7 +5,7 @@
 
 #include "calc/rounding/DecimalText.h"
 #include "calc/rounding/MissingValue.h"
-#include "calc/rounding/ZeroTolerance.h"
+#include "data/ZeroTolerance.h"
 
 int64_t UncertaintyRoundingExponent(const DecimalNumber& u) {
     const int64_t p = TruncatedLog10(u);

@@ -1,29 +1,15 @@
 // The chromatograms of the report: those of the list that took part in the last calculation (used by
 // the calibration or taken into the composition), with the columns the chromatograms page shows.
-#include <algorithm>
 #include <string_view>
 
 #include "calc/CalcContext.h"
+#include "output/ExportSelection.h"
 #include "output/report/ReportSections.h"
-#include "output/report/ReportValues.h"
 #include "platform/LocalTime.h"
+#include "results/ValueRules.h"
 #include "text/StringTable.h"
 
 namespace {
-
-bool TookPart(const CalcContext& context, int64_t assayId) {
-    if (context.calibrationAssays.count(assayId) != 0) {
-        return true;
-    }
-    return std::any_of(context.measurements.begin(), context.measurements.end(),
-                       [assayId](const Measurement& measurement) { return measurement.assayId == assayId; });
-}
-
-// The last component of a path, with either separator.
-std::u16string_view FileNameOf(std::u16string_view path) {
-    const size_t separator = path.find_last_of(u"\\/");
-    return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
-}
 
 std::u16string_view RoleText(int32_t role) {
     switch (static_cast<AssayRole>(role)) {
@@ -67,11 +53,11 @@ void AddAnalysisSection(ReportTree& tree, pugi::xml_node root, const CalcContext
     }
 
     for (const Assay& assay : context.assays) {
-        if (!TookPart(context, assay.id)) {
+        if (!TookPartInLastCalculation(context, assay)) {
             continue;
         }
         pugi::xml_node body = AddElement(tree, section, "body");
-        AddText(tree, body, "filename", FileNameOf(assay.filename));
+        AddText(tree, body, "filename", FileNameOfPath(assay.filename));
         if (view.viewAnalysisShowUUID) {
             AddText(tree, body, "uuid", assay.uuid);
         }

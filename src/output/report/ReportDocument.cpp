@@ -9,11 +9,12 @@
 #include "output/report/ReportSections.h"
 #include "output/report/ReportTree.h"
 #include "platform/LocalTime.h"
-#include "plugin/Host.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 
 namespace {
+
+AccountNameQuery accountNameQuery = nullptr;
 
 struct StringWriter : pugi::xml_writer {
     std::string text;
@@ -75,6 +76,10 @@ void AddFooter(ReportTree& tree, pugi::xml_node root, const ReportSources& sourc
 
 } // namespace
 
+void SetAccountNameQuery(AccountNameQuery query) {
+    accountNameQuery = query;
+}
+
 ReportSources GatherReportSources(const CalcContext& context) {
     ReportSources sources;
     try {
@@ -84,7 +89,7 @@ ReportSources GatherReportSources(const CalcContext& context) {
         sources.station.clear();
         sources.place.clear();
     }
-    sources.accountName = HostAccountName();
+    sources.accountName = accountNameQuery != nullptr ? accountNameQuery() : std::u16string();
     sources.generatedAt = static_cast<int64_t>(std::time(nullptr));
     return sources;
 }

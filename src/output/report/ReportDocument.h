@@ -17,7 +17,12 @@ struct ReportSources {
     int64_t generatedAt = 0;    // when the report is made, seconds since 1970-01-01 UTC
 };
 
-// The station and sampling point from the host database, the host's account name and the current time.
+// The signed-in user's name as the program that hosts the plug-in knows it. The plug-in installs its
+// host's answer when it receives the host's services; without one the name is empty.
+using AccountNameQuery = std::u16string (*)();
+void SetAccountNameQuery(AccountNameQuery query);
+
+// The station and sampling point from the host database, the account name and the current time.
 // A database that cannot be read leaves the station and the sampling point empty: the report is still
 // made.
 ReportSources GatherReportSources(const CalcContext& context);

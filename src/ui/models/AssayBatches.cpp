@@ -3,18 +3,17 @@
 #include <algorithm>
 
 #include "calc/CalcContext.h"
+#include "calc/composition/MeasurementSelection.h"
 #include "data/HostQueries.h"
 
 size_t RequiredBatchSize(const CalcSettings& settings, AssayRole role) {
     switch (role) {
-    case AssayRole::Calibration: {
-        const auto method = static_cast<CalibrationMethod>(settings.clbrCalcMethod);
-        return method == CalibrationMethod::C1 || method == CalibrationMethod::C2 ? 5 : 3;
-    }
+    case AssayRole::Calibration:
+        return settings.TwoMixtureMethod() ? 5 : 3;
     case AssayRole::Control:
         return 3;
     case AssayRole::Analysis:
-        return settings.clcDeviceType == 0 ? 2 : 1;
+        return static_cast<size_t>(MeasurementsNeeded(settings));
     }
     return 0;
 }

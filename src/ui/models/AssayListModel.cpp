@@ -1,8 +1,8 @@
 #include "ui/models/AssayListModel.h"
 
 #include "calc/CalcContext.h"
-#include "calc/rounding/Rounding.h"
 #include "platform/LocalTime.h"
+#include "results/ValueRules.h"
 #include "text/StringTable.h"
 
 namespace {
@@ -23,16 +23,10 @@ std::u16string DateText(int64_t date) {
     return date != 0 ? platform::ShortDateTimeText(date) : std::u16string();
 }
 
-std::u16string PressureText(double pressureKPa, int32_t decimals) {
-    return IsMissingValue(pressureKPa) ? std::u16string(kMissingValueText)
-                                       : FormatFixed(pressureKPa, decimals);
-}
-
 } // namespace
 
 std::u16string FileNamePart(std::u16string_view path) {
-    const size_t separator = path.find_last_of(u"\\/");
-    return std::u16string(separator == std::u16string_view::npos ? path : path.substr(separator + 1));
+    return std::u16string(FileNameOfPath(path));
 }
 
 PageTable BuildAssayList(const CalcContext& context) {
@@ -53,7 +47,7 @@ PageTable BuildAssayList(const CalcContext& context) {
     for (const Assay& assay : context.assays) {
         page.rows.push_back({FileNamePart(assay.filename), assay.uuid, assay.sample, assay.mixture,
                              DateText(assay.date), RoleText(assay.role), assay.method,
-                             PressureText(assay.atmpressure, view.viewAnalysisScaleAtmPressure)});
+                             FixedOrMissingText(assay.atmpressure, view.viewAnalysisScaleAtmPressure)});
         page.rowMarks.push_back(assay.included ? 1 : 0);
     }
     return page;

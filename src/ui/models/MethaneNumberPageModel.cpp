@@ -88,14 +88,10 @@ PageTable BuildMethaneNumberPage(const CalcContext& context) {
 
     AddHeading(page, StringId::MethaneColumnName, StringId::MethaneColumnValue,
                StringId::MethaneColumnUncertainty);
-    // GOST 34704-2020 states the methane number as a whole number.
-    const int32_t decimals = view.viewMethaneGostMn ? 0 : view.viewMethaneScaleMn;
-    page.rows.push_back({Text(StringId::MethaneNumberSimplifiedMixture),
-                         FormatFixed(context.methaneNumber.first, decimals),
-                         std::u16string(kMethaneNumberUncertaintyText)});
-    page.rows.push_back({Text(StringId::MethaneNumberMotorFuel),
-                         FormatFixed(context.methaneNumber.second, decimals),
-                         std::u16string(kMethaneNumberUncertaintyText)});
+    for (const MethaneNumberTableRow& row : MethaneNumberTable()) {
+        page.rows.push_back({Text(row.labelId), MethaneNumberText(context.methaneNumber.*row.value, view),
+                             std::u16string(kMethaneNumberUncertaintyText)});
+    }
 
     if (view.viewMethaneShowArr) {
         AddMixtures(page, context);

@@ -2,8 +2,7 @@
 // view settings choose, the intermediate tables of their calculation.
 #pragma once
 
-#include <string_view>
-
+#include "results/MethaneNumberTable.h"
 #include "ui/models/PageTable.h"
 
 struct CalcContext;
@@ -11,9 +10,8 @@ struct CalcContext;
 // Widths of the three columns: the names need room, the numbers do not.
 inline constexpr int32_t kMethaneNameColumnWidthPixels = 430;
 inline constexpr int32_t kMethaneValueColumnWidthPixels = 100;
-
-// The stated absolute expanded uncertainty of both methane numbers.
-inline constexpr std::u16string_view kMethaneNumberUncertaintyText = u"1";
+// The uncertainty column of both methane numbers holds kMethaneNumberUncertaintyText
+// (results/MethaneNumberTable.h).
 
 // Rows: the column titles, the two methane numbers, then the simplified and gas-motor-fuel mixtures
 // ("Tarvel/viewMethaneShowArr"), the initial methane numbers ("...ShowMnb") and the components

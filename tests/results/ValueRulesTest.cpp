@@ -1,12 +1,12 @@
-// The value rules of the report: the missing test before every rule, the view rule's choice between the
-// GOST rounding and fixed decimals, the lower limit of the measuring range, the 0.005 mol % mark.
+// The value rules of the result tables: the missing test before every rule, the view rule's choice between
+// the GOST rounding and fixed decimals, the lower limit of the measuring range, the 0.005 mol % mark.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "output/report/ReportValues.h"
+#include "results/ValueRules.h"
 #include "text/Utf.h"
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const std::u16string kDash = u"\u2014";
 
-TEST(ReportValues, ViewRuleChoosesBetweenGostAndScale) {
+TEST(ValueRules, ViewRuleChoosesBetweenGostAndScale) {
     struct Case {
         double value;
         double uncertainty;
@@ -24,27 +24,27 @@ TEST(ReportValues, ViewRuleChoosesBetweenGostAndScale) {
         std::u16string expected;
     };
     const Case cases[] = {
-        {95.1234, 0.0456, true, 4, &ByUncertaintyRule, u"95.12"},
-        {95.1234, 0.0256, true, 4, &ByUncertaintyRule, u"95.123"},
-        {95.1234, 35.0, true, 4, &ByUncertaintyRule, u"100"},
-        {95.1234, 0.0456, false, 2, &ByUncertaintyRule, u"95.12"},
-        {95.1234, 0.0456, false, 0, &ByUncertaintyRule, u"95"},
-        {0.045, 0.0, true, 4, &UncertaintyRule, u"0.05"},
-        {0.0123, 99.0, true, 4, &UncertaintyRule, u"0.012"},
-        {0.045, 0.0, false, 4, &UncertaintyRule, u"0.0450"},
-        {37.1234, 0.023, true, 1, &ToUncertaintyDigitsRule, u"37.123"},
-        {37.1234, 0.0, true, 1, &ToUncertaintyDigitsRule, u"37"},
-        {0.5123, 7.0, true, 1, &TwoSignificantRule, u"0.51"},
-        {0.5123, 7.0, false, 1, &TwoSignificantRule, u"0.5"},
+        {95.1234, 0.0456, true, 4, GostRule::ByUncertainty, u"95.12"},
+        {95.1234, 0.0256, true, 4, GostRule::ByUncertainty, u"95.123"},
+        {95.1234, 35.0, true, 4, GostRule::ByUncertainty, u"100"},
+        {95.1234, 0.0456, false, 2, GostRule::ByUncertainty, u"95.12"},
+        {95.1234, 0.0456, false, 0, GostRule::ByUncertainty, u"95"},
+        {0.045, 0.0, true, 4, GostRule::Uncertainty, u"0.05"},
+        {0.0123, 99.0, true, 4, GostRule::Uncertainty, u"0.012"},
+        {0.045, 0.0, false, 4, GostRule::Uncertainty, u"0.0450"},
+        {37.1234, 0.023, true, 1, GostRule::ToUncertaintyDigits, u"37.123"},
+        {37.1234, 0.0, true, 1, GostRule::ToUncertaintyDigits, u"37"},
+        {0.5123, 7.0, true, 1, GostRule::TwoSignificant, u"0.51"},
+        {0.5123, 7.0, false, 1, GostRule::TwoSignificant, u"0.5"},
         // A negative Scale behaves as in the C library: six decimals.
-        {1.5, 0.0, false, -1, &UncertaintyRule, u"1.500000"},
+        {1.5, 0.0, false, -1, GostRule::Uncertainty, u"1.500000"},
         // The missing test comes first, whatever the rule.
-        {kNaN, 0.1, true, 4, &ByUncertaintyRule, kDash},
-        {kNaN, 0.1, false, 4, &ByUncertaintyRule, kDash},
-        {0.0, 0.1, true, 4, &ByUncertaintyRule, kDash},
-        {1e-17, 0.1, false, 4, &UncertaintyRule, kDash},
-        {-1e-17, 0.1, true, 4, &ToUncertaintyDigitsRule, kDash},
-        {3e-16, 0.0, false, 2, &UncertaintyRule, u"0.00"},
+        {kNaN, 0.1, true, 4, GostRule::ByUncertainty, kDash},
+        {kNaN, 0.1, false, 4, GostRule::ByUncertainty, kDash},
+        {0.0, 0.1, true, 4, GostRule::ByUncertainty, kDash},
+        {1e-17, 0.1, false, 4, GostRule::Uncertainty, kDash},
+        {-1e-17, 0.1, true, 4, GostRule::ToUncertaintyDigits, kDash},
+        {3e-16, 0.0, false, 2, GostRule::Uncertainty, u"0.00"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ViewRuleText(c.value, c.uncertainty, c.gost, c.scale, c.rule), c.expected)
@@ -52,7 +52,7 @@ TEST(ReportValues, ViewRuleChoosesBetweenGostAndScale) {
     }
 }
 
-TEST(ReportValues, MolarFractionBelowItsRangeShowsTheLimit) {
+TEST(ValueRules, MolarFractionBelowItsRangeShowsTheLimit) {
     struct Case {
         double fraction;
         double uncertainty;
@@ -76,7 +76,7 @@ TEST(ReportValues, MolarFractionBelowItsRangeShowsTheLimit) {
     }
 }
 
-TEST(ReportValues, ComponentsBelowFiveThousandthsAreMarked) {
+TEST(ValueRules, ComponentsBelowFiveThousandthsAreMarked) {
     EXPECT_TRUE(IsBelowPropertiesThreshold(0.004));
     EXPECT_TRUE(IsBelowPropertiesThreshold(0.00499999));
     EXPECT_TRUE(IsBelowPropertiesThreshold(0.0));
@@ -87,7 +87,7 @@ TEST(ReportValues, ComponentsBelowFiveThousandthsAreMarked) {
     EXPECT_EQ(kExcludedComponentMark, u" *");
 }
 
-TEST(ReportValues, FixedOrMissing) {
+TEST(ValueRules, FixedOrMissing) {
     EXPECT_EQ(FixedOrMissingText(100.95, 3), u"100.950");
     EXPECT_EQ(FixedOrMissingText(100.95, 0), u"101");
     EXPECT_EQ(FixedOrMissingText(0.0, 3), kDash);
