@@ -110,3 +110,6 @@
 #define IDC_EXPORT_COMMAND_LABEL 1129
 #define IDC_EXPORT_PARAMETERS_LABEL 1130
 #define IDC_EXPORT_BROWSE 1131
+
+// Dialogs that edit the calculation's inputs.
+#include "ResourceIdsInputs.h"

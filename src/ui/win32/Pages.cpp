@@ -20,7 +20,7 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
     {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &InertPageProcedure},
     {StringId::TabAliases, IDD_PAGE_ALIASES, true, &InertPageProcedure},
     {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &InertPageProcedure},
-    {StringId::TabSettings, IDD_PAGE_SETTINGS, true, &InertPageProcedure},
+    {StringId::TabSettings, IDD_PAGE_SETTINGS, true, &SettingsPageProcedure},
     {StringId::TabAbout, IDD_PAGE_ABOUT, false, &AboutPageProcedure},
 }};
 
