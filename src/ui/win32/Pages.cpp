@@ -19,7 +19,7 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
     {StringId::TabExport, IDD_PAGE_EXPORT, false, &InertPageProcedure},
     {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &MixturesPageProcedure},
     {StringId::TabAliases, IDD_PAGE_ALIASES, true, &AliasesPageProcedure},
-    {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &InertPageProcedure},
+    {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &ConstantsPageProcedure},
     {StringId::TabSettings, IDD_PAGE_SETTINGS, true, &SettingsPageProcedure},
     {StringId::TabAbout, IDD_PAGE_ABOUT, false, &AboutPageProcedure},
 }};

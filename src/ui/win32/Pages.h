@@ -37,6 +37,7 @@ INT_PTR CALLBACK MethaneNumberPageProcedure(HWND page, UINT message, WPARAM wPar
 INT_PTR CALLBACK ChromatogramsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MixturesPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AliasesPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ConstantsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 // Pages whose behaviour is not built yet: their controls are shown disabled.
