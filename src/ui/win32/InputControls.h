@@ -1,4 +1,4 @@
-// Helpers of the input pages and their dialogs: texts of edits and combo boxes, choosing a combo item by
+// What the input pages and their dialogs share: texts of edits and combo boxes, choosing a combo item by
 // a name, opening a modal dialog of the plug-in, and the working copy of a page's list, which the
 // page's rows show and its commit writes back.
 #pragma once
