@@ -232,6 +232,16 @@ void Load(CalcContext& context) {
     });
 }
 
+std::u16string ConstantValue(const MixtureComponent& constant) {
+    // "%f" writes six decimals; a number typed with more keeps all of them, so 0.0000004 is not stored
+    // as 0.
+    const auto decimals = [](int32_t typed) { return typed > kConstantDecimals ? typed : kConstantDecimals; };
+    return FormatText(u"%s/%.*f/%.*f/%d/%d",
+                      {constant.name, decimals(constant.qty_sym_conc), constant.concentration,
+                       decimals(constant.qty_sym_dev), constant.deviation, constant.qty_sym_conc,
+                       constant.qty_sym_dev});
+}
+
 void Save(const CalcContext& context) {
     SaveScalars(context.settings);
 
@@ -258,8 +268,7 @@ void Save(const CalcContext& context) {
 
     values.clear();
     for (const auto& c : context.constants) {
-        values.push_back(FormatText(u"%s/%f/%f/%d/%d",
-                                    {c.name, c.concentration, c.deviation, c.qty_sym_conc, c.qty_sym_dev}));
+        values.push_back(ConstantValue(c));
     }
     WriteList(kConstantKey, values);
 

@@ -5,11 +5,13 @@
 // element is skipped.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct CalcContext;
+struct MixtureComponent;
 
 namespace SettingsStore {
 
@@ -24,5 +26,10 @@ inline constexpr size_t kMaxValueLength = 255;
 
 // The fields of a list value: separated by "/", runs of separators counting as one, so no field is empty.
 std::vector<std::u16string> SplitFields(std::u16string_view value);
+
+// The stored value of a constant component: identifier, fraction, uncertainty and their digit counts,
+// each number with its typed decimals and at least kConstantDecimals ("%f").
+inline constexpr int32_t kConstantDecimals = 6;
+std::u16string ConstantValue(const MixtureComponent& constant);
 
 } // namespace SettingsStore

@@ -156,6 +156,18 @@ TEST_F(Lists, ConstantsAreWrittenWithSixDecimals) {
     EXPECT_DOUBLE_EQ(read.constants[1].concentration, 0.012346);
 }
 
+TEST_F(Lists, ConstantsTypedWithMoreThanSixDecimalsKeepThemAll) {
+    CalcContext context;
+    context.constants.push_back({u"water", 0.0000004, 0.00000004, 7, 8});
+    context.constants.push_back({u"helium", 0.0004, 0.0001, 4, 4});
+    const CalcContext read = RoundTrip(context);
+    EXPECT_EQ(host.profile.at(u"Tarvel/Constant000"), u"water/0.0000004/0.00000004/7/8");
+    EXPECT_EQ(host.profile.at(u"Tarvel/Constant001"), u"helium/0.000400/0.000100/4/4");
+    EXPECT_EQ(read.constants[0].concentration, 0.0000004);
+    EXPECT_EQ(read.constants[0].deviation, 0.00000004);
+    EXPECT_EQ(read.constants[1].concentration, 0.0004);
+}
+
 TEST_F(Lists, AMissingIndexZeroEndsTheListBeforeItBegins) {
     host.profile[u"Tarvel/ReportProp001"] = u"a/b";
     host.profile[u"Tarvel/Analysis001"] = u"1/1/1/1";

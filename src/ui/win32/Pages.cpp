@@ -17,10 +17,10 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
     {StringId::TabMethaneNumber, IDD_PAGE_METHANE_NUMBER, false, &MethaneNumberPageProcedure},
     {StringId::TabReport, IDD_PAGE_REPORT, false, &ReportPageProcedure},
     {StringId::TabExport, IDD_PAGE_EXPORT, false, &InertPageProcedure},
-    {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &InertPageProcedure},
-    {StringId::TabAliases, IDD_PAGE_ALIASES, true, &InertPageProcedure},
-    {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &InertPageProcedure},
-    {StringId::TabSettings, IDD_PAGE_SETTINGS, true, &InertPageProcedure},
+    {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &MixturesPageProcedure},
+    {StringId::TabAliases, IDD_PAGE_ALIASES, true, &AliasesPageProcedure},
+    {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &ConstantsPageProcedure},
+    {StringId::TabSettings, IDD_PAGE_SETTINGS, true, &SettingsPageProcedure},
     {StringId::TabAbout, IDD_PAGE_ABOUT, false, &AboutPageProcedure},
 }};
 

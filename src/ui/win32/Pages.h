@@ -36,6 +36,10 @@ INT_PTR CALLBACK CalculationPageProcedure(HWND page, UINT message, WPARAM wParam
 INT_PTR CALLBACK MethaneNumberPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ChromatogramsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ReportPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MixturesPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AliasesPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ConstantsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 // Pages whose behaviour is not built yet: their controls are shown disabled.
 INT_PTR CALLBACK InertPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

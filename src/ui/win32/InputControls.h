@@ -1,0 +1,42 @@
+// What the input pages and their dialogs share: texts of edits and combo boxes, choosing a combo item by
+// a name, opening a modal dialog of the plug-in, and the working copy of a page's list, which the
+// page's rows show and its commit writes back.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::u16string ControlText(HWND control);
+void AddComboItem(HWND combo, std::u16string_view text);
+std::u16string ComboItemText(HWND combo, int index);
+// The item equal to name without regard to letter case, else the first item beginning with it, else
+// item 0; selects it and returns its index.
+int SelectComboByName(HWND combo, std::u16string_view name);
+
+// A modal dialog of the plug-in's resources owned by owner; its result.
+INT_PTR OpenModalDialog(HWND owner, int templateId, DLGPROC procedure, LPARAM parameter);
+
+// Sets or clears a check box from a setting; whether a box is ticked.
+void SetCheck(HWND dialog, int id, bool checked);
+bool IsChecked(HWND dialog, int id);
+
+// The working copy of a page's records, kept as a window property of the page from its initialisation
+// to its final destruction.
+template <class Record>
+std::vector<Record>& WorkingCopy(HWND page) {
+    static const wchar_t* const property = L"TarvelWorkingCopy";
+    auto* records = static_cast<std::vector<Record>*>(GetPropW(page, property));
+    if (records == nullptr) {
+        records = new std::vector<Record>();
+        SetPropW(page, property, records);
+    }
+    return *records;
+}
+template <class Record>
+void ReleaseWorkingCopy(HWND page) {
+    delete static_cast<std::vector<Record>*>(RemovePropW(page, L"TarvelWorkingCopy"));
+}
