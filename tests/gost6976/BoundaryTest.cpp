@@ -84,8 +84,8 @@ TEST(Gost6976Boundary, ResultsThatWouldNotBeFiniteFail) {
     for (const int32_t mode : {-1, 0, 1}) {
         SCOPED_TRACE(mode);
         std::fill(std::begin(expanded.value), std::end(expanded.value), 1.0);
-        EXPECT_EQ(Calc3136921U(defaults, rows, hugeUncertainty.data(), hugeUncertainty.data(), 12, kPressureKPa,
-                               3, 4, mode, &values, &expanded),
+        EXPECT_EQ(Calc3136921U(defaults, rows, hugeUncertainty.data(), hugeUncertainty.data(), 12,
+                               kPressureKPa, 3, 4, mode, &values, &expanded),
                   static_cast<int32_t>(Status3136921::NonFiniteResult));
         for (const double value : expanded.value) {
             EXPECT_EQ(value, 0.0);

@@ -29,7 +29,8 @@ void Clear(PhysicalProperties* record) {
 // caller's table with a molar mass near zero, an uncertainty of 1e160): such a call fails rather than
 // hand infinities to the caller as a success.
 bool AllFinite(const double (&values)[kPhysicalPropertyCount]) {
-    return std::all_of(std::begin(values), std::end(values), [](double value) { return std::isfinite(value); });
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double value) { return std::isfinite(value); });
 }
 
 bool IsCorrelationMode(int32_t mode) {
