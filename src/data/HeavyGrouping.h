@@ -3,6 +3,8 @@
 // С6, С7 and С8 separately (methods А and В1).
 #pragma once
 
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "data/AreaSeries.h"
@@ -12,7 +14,16 @@ enum class HeavyGroupMode {
     C6Plus, // methods Б and В2
 };
 
-// Members are chosen by molar mass (components unknown to the molar-mass table have 0 and stay); they
-// are removed and summed slot by slot, and a group record is appended at the end when any slot of its
-// sum is not zero (a magnitude above 2^-52), in the order c6, c7, c8 or as the one record "c6plus".
+// The group records of the mode, in the order they are appended: "c6plus", or "c6", "c7", "c8".
+std::span<const std::u16string_view> HeavyGroupIds(HeavyGroupMode mode);
+
+// The index in HeavyGroupIds of the group a component joins, or -1 when it stays a component of its
+// own. Only hydrocarbons heavier than n-pentane are grouped (unknown identifiers and the sulphur
+// compounds stay). C6Plus takes all of them. C6C7C8 groups by carbon number, which the molar mass gives
+// for alkanes, cycloalkanes and aromatics alike: up to M(n-hexane) → С6, up to M(n-heptane) → С7, heavier
+// → С8 (nonane and heavier included); benzene and toluene stay, as the methods determine them.
+int HeavyGroupOf(std::u16string_view componentId, HeavyGroupMode mode);
+
+// The members of the groups are removed and summed slot by slot, and a group record is appended at the
+// end when any slot of its sum is not zero (a magnitude above 2^-52), in the order of HeavyGroupIds.
 void GroupHeavyAreas(std::vector<AreaSeries>& series, HeavyGroupMode mode);

@@ -12,6 +12,7 @@
 #include "calc/calibration/ConstantComponents.h"
 #include "calc/calibration/MethodTableRanges.h"
 #include "calc/calibration/WindowAreas.h"
+#include "calc/checks/AssayPressure.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/MixtureLoading.h"
@@ -115,7 +116,9 @@ CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, cons
     CalibrationResult result;
     // A component the mixture does not certify (or certifies as zero or less) has no factor to judge:
     // it fails even when its three areas agree exactly.
-    result.isok = IsUsableConcentration(concentration) && NotAboveLimit(rate, norm);
+    // A factor that converts no area into a concentration fails as well.
+    result.isok =
+        IsUsableConcentration(concentration) && IsUsableCoefficient(factor) && NotAboveLimit(rate, norm);
     result.component = series.id;
     result.conc1 = concentration;
     result.digits1 = certified.decimals;
@@ -144,6 +147,10 @@ int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
     if (ids.size() < kWindow) {
         AddMessage(context, JournalCategory::Calib, StringId::NotEnoughCalibrationChromatograms,
                    {mixture, static_cast<int>(ids.size()), static_cast<int>(kWindow)});
+        return Status::Failed;
+    }
+
+    if (!PressuresUsable(context, ids, JournalCategory::Calib)) {
         return Status::Failed;
     }
 

@@ -1,10 +1,10 @@
 #include "calc/composition/HeavyHydrocarbons.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "calc/rounding/ZeroTolerance.h"
-#include "data/MolarMass.h"
 
 namespace {
 struct PeakGroup {
@@ -52,27 +52,12 @@ void Regroup(std::vector<ComponentResult>& peaks, std::array<PeakGroup, N> group
 } // namespace
 
 void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode) {
+    const std::span<const std::u16string_view> ids = HeavyGroupIds(mode);
+    const auto groupOf = [mode](const ComponentResult& peak) { return HeavyGroupOf(peak.id, mode); };
     if (mode == HeavyGroupMode::C6Plus) {
-        const double pentane = MolarMassOf(u"n_pentane");
-        Regroup(peaks, std::array<PeakGroup, 1>{PeakGroup{u"c6plus"}},
-                [pentane](const ComponentResult& peak) { return MolarMassOf(peak.id) > pentane ? 0 : -1; });
+        Regroup(peaks, std::array<PeakGroup, 1>{PeakGroup{ids[0]}}, groupOf);
         return;
     }
-    // The bounds are the molar masses of the normal alkanes С6 to С9. Toluene falls among them but is
-    // determined as a component of its own; benzene lies below С6.
-    const std::array<double, 4> bounds = {MolarMassOf(u"c6"), MolarMassOf(u"c7"), MolarMassOf(u"c8"),
-                                          MolarMassOf(u"c9plus")};
-    Regroup(peaks, std::array<PeakGroup, 3>{PeakGroup{u"c6"}, PeakGroup{u"c7"}, PeakGroup{u"c8"}},
-            [&bounds](const ComponentResult& peak) {
-                if (peak.id == u"toluene") {
-                    return -1;
-                }
-                const double molarMass = MolarMassOf(peak.id);
-                for (size_t group = 0; group + 1 < bounds.size(); ++group) {
-                    if (molarMass >= bounds[group] && molarMass < bounds[group + 1]) {
-                        return static_cast<int>(group);
-                    }
-                }
-                return -1;
-            });
+    Regroup(peaks, std::array<PeakGroup, 3>{PeakGroup{ids[0]}, PeakGroup{ids[1]}, PeakGroup{ids[2]}},
+            groupOf);
 }

@@ -8,11 +8,8 @@
 #include "data/ComponentResult.h"
 #include "data/HeavyGrouping.h"
 
-// Members, chosen by the molar mass of their identifier, are removed and their areas added into their
-// group; a group keeps the retention time and height of its first member met while the group's area was
-// still zero, and is appended at the end of the list (in the order c6, c7, c8, or as "c6plus") when that
-// retention time is above zero.
-// - C6Plus: every peak heavier than n-pentane.
-// - C6C7C8: molar mass in [M(С6), M(С7)) → "c6", [M(С7), M(С8)) → "c7", [M(С8), M(С9+)) → "c8";
-//   toluene is never grouped. Lighter and heavier peaks and unknown identifiers stay as they are.
+// Members, chosen by HeavyGroupOf, are removed and their areas added into their group; a group keeps the
+// retention time and height of its first member met while the group's area was still zero, and is
+// appended at the end of the list (in the order c6, c7, c8, or as "c6plus") when that retention time is
+// above zero.
 void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode);
