@@ -207,7 +207,11 @@ int64_t HostWriter::AddAssay(const AssayRow& assay) {
     BindText(statement, 4, assay.method);
     sqlite3_bind_int64(statement, 5, assay.date);
     BindText(statement, 6, assay.mixture);
-    sqlite3_bind_double(statement, 7, assay.atmpressureKPa);
+    if (assay.atmpressureNull) {
+        sqlite3_bind_null(statement, 7);
+    } else {
+        sqlite3_bind_double(statement, 7, assay.atmpressureKPa);
+    }
     sqlite3_bind_int(statement, 8, assay.deleted ? 1 : 0);
     sqlite3_bind_int(statement, 9, assay.calibration ? 1 : 0);
     BindIdOrNull(statement, 10, assay.operatorId);

@@ -80,14 +80,19 @@ double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable&
     return uncertainty / concentration * 100.0 * kUncertaintyShareOfLimit;
 }
 
-// Explains a missing limit: the concentration outside the method's measuring range of the component
-// (243), or the component absent from the method's table (244). Inside the range nothing is said.
-void ReportMissingLimit(CalcContext& context, const MethodTable& table, const std::u16string& componentId,
-                        double concentration) {
+// Explains a missing limit: the component absent from the method's table (244), not certified by the
+// mixture (said in words: a concentration of 0 "out of range" would tell the user nothing), or its
+// concentration outside the method's measuring range (243). Inside the range nothing is said.
+void ReportMissingLimit(CalcContext& context, const MethodTable& table, std::u16string_view mixture,
+                        const std::u16string& componentId, double concentration) {
     const ComponentMeasuringRange range = MeasuringRangeOf(table.rows, table.count, componentId);
     const std::u16string name = DisplayNameForComponent(context.aliases, componentId);
     if (!range.found) {
         AddMessage(context, JournalCategory::Calib, StringId::ComponentNotInMethodTable, {name});
+        return;
+    }
+    if (!IsUsableConcentration(concentration)) {
+        AddMessage(context, JournalCategory::Calib, StringId::FactorComponentNotCertified, {mixture, name});
         return;
     }
     if (!(concentration >= range.lowerMolPct && concentration <= range.upperMolPct)) {
@@ -97,6 +102,7 @@ void ReportMissingLimit(CalcContext& context, const MethodTable& table, const st
 }
 
 CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, const MethodTable& table,
+                                     std::u16string_view mixture,
                                      const std::vector<MixtureComponent>& composition,
                                      const AreaSeries& series) {
     const Gost31371Binding& library = Gost31371();
@@ -109,8 +115,8 @@ CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, cons
                                 &rate);
     const double meanArea = MeanArea(series, 0, kWindow);
     const double norm = RateLimit(context, c6plusMode, table, series.id, concentration);
-    if (IsCalibrationZero(norm)) {
-        ReportMissingLimit(context, table, series.id, concentration);
+    if (IsCalibrationZero(norm) || !IsUsableConcentration(concentration)) {
+        ReportMissingLimit(context, table, mixture, series.id, concentration);
     }
 
     CalibrationResult result;
@@ -189,7 +195,8 @@ int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
             if (IsConditionallyConstant(context, record.id)) {
                 continue;
             }
-            CalibrationResult result = CalibrateComponent(context, c6plusMode, table, composition, record);
+            CalibrationResult result =
+                CalibrateComponent(context, c6plusMode, table, mixture, composition, record);
             ok = ok && result.isok;
             results.push_back(std::move(result));
         }
