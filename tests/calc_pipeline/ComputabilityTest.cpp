@@ -114,6 +114,13 @@ const RefusedCase kRefusedCases[] = {
          return std::vector<std::string>{Line(JournalCategory::Comp, StringId::AssayPressureMissing,
                                               {FileOf(context, laboratory.analyses.at(1))})};
      }},
+    {"CalibrationChromatogramWithoutPressureUnderPressureCorrection",
+     [](LaboratoryPlan& plan) { plan.firstCalibrationWithoutPressure = true; },
+     [](CalcContext& context, const Laboratory&) { context.settings.clcPressure = true; }, Status::Failed,
+     [](const CalcContext& context, const Laboratory& laboratory) {
+         return std::vector<std::string>{Line(JournalCategory::Calib, StringId::AssayPressureMissing,
+                                              {FileOf(context, laboratory.calibration.at(0).at(0))})};
+     }},
     {"MethodC1GeneralAssignmentWithoutItsSecondMixture",
      [](LaboratoryPlan& plan) { plan.method = Method::C1; },
      [](CalcContext& context, const Laboratory& laboratory) {

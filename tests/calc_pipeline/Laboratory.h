@@ -50,6 +50,7 @@ struct LaboratoryPlan {
     std::vector<sim::ReferenceMixture> extraMixtures; // after the method's, with their calibration and
                                                       // control batches; not assigned
     bool secondAnalysisWithoutPressure = false;       // the second analysis is stored without its pressure
+    bool firstCalibrationWithoutPressure = false;     // so is the first calibration chromatogram
     int32_t unknownAnalysisPeaks = 0;                 // peaks "Пик N" no alias knows, in every analysis
     std::u16string uncertifiedComponent; // in the first mixture's chromatograms, missing from its certificate
     AreaFactors controlFaults;           // area factors of the control chromatograms

@@ -78,9 +78,8 @@ double FactorOf(const ChromatogramOptions& options, std::u16string_view id) {
 
 // The identifier of the peak a component elutes in under the heavy-peak mode.
 std::u16string PeakIdOf(std::u16string_view id, HeavyPeaks mode) {
-    const double molarMass = MolarMassOf(id);
     if (mode == HeavyPeaks::C6Plus &&
-        (molarMass > MolarMassOf(u"n_pentane") || id == u"c6" || id == u"c7" || id == u"c8")) {
+        (HeavyGroupOf(id, HeavyGroupMode::C6Plus) >= 0 || id == u"c6" || id == u"c7" || id == u"c8")) {
         return u"c6plus";
     }
     if (mode == HeavyPeaks::C6C7C8) {

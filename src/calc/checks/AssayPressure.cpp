@@ -1,6 +1,7 @@
 #include "calc/checks/AssayPressure.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "calc/journal/ContextJournal.h"
@@ -32,9 +33,8 @@ bool PressuresUsable(CalcContext& context, std::span<const int64_t> ids, uint32_
             continue;
         }
         usable = false;
-        const std::u16string text = LoadMessageText(StringId::AssayPressureMissing, {assay->filename});
-        if (!AlreadyReported(context, category, text)) {
-            context.journal.entries.push_back(JournalEntry{category, text});
+        if (!AlreadyReported(context, category, LoadMessageText(StringId::AssayPressureMissing, {assay->filename}))) {
+            AddMessage(context, category, StringId::AssayPressureMissing, {assay->filename});
         }
     }
     return usable;
