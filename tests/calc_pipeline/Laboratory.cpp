@@ -105,7 +105,8 @@ Laboratory WriteLaboratory(const LaboratoryFile& file, const LaboratoryPlan& pla
             if (i % 2 == 1 && laboratory.calibration.empty()) {
                 options.areaFactors = plan.alternateCalibrationFaults;
             }
-            run.atmpressureNull = plan.firstCalibrationWithoutPressure && i == 0 && laboratory.calibration.empty();
+            run.atmpressureNull =
+                plan.firstCalibrationWithoutPressure && i == 0 && laboratory.calibration.empty();
             batch.push_back(
                 sim::WriteCalibrationBatch(writer, mixture, 1, run, model, options, random).front().assayId);
             run.atmpressureNull = false;

@@ -33,7 +33,8 @@ bool PressuresUsable(CalcContext& context, std::span<const int64_t> ids, uint32_
             continue;
         }
         usable = false;
-        if (!AlreadyReported(context, category, LoadMessageText(StringId::AssayPressureMissing, {assay->filename}))) {
+        if (!AlreadyReported(context, category,
+                             LoadMessageText(StringId::AssayPressureMissing, {assay->filename}))) {
             AddMessage(context, category, StringId::AssayPressureMissing, {assay->filename});
         }
     }

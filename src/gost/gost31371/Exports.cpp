@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int32_t kStatusOk = 0;
 constexpr int32_t kStatusFailed = -1;
 
 template <typename T>
