@@ -134,24 +134,20 @@ bool TakeComponent(CalcContext& context, const ComponentMixtures& assignment,
         std::find_if(results.begin(), results.end(), [&componentId](const CalibrationResult& result) {
             return result.component == componentId;
         });
-    const bool nonLinear = IsNonLinearComponent(context.settings, componentId);
-    if (assignment.component.empty()) {
-        // The general assignment, calibrated after the named ones, gives only the lines they did not: for
-        // a non-linear component the line of the other range is still wanted.
-        if (!nonLinear) {
-            return existing == results.end();
-        }
+    if (IsNonLinearComponent(context.settings, componentId)) {
+        // One line per range: a second line beside the first only when one of them is for the low range
+        // and the other not. The named assignments are calibrated before the general one, so a line
+        // named for the component is kept and the general assignment gives only the other range.
         return std::none_of(results.begin(), results.end(), [&](const CalibrationResult& result) {
             return result.component == componentId &&
                    PairInLowRange(result.conc1, result.conc2) == PairInLowRange(c1, c2);
         });
     }
+    if (assignment.component.empty()) {
+        return existing == results.end();
+    }
     if (existing == results.end()) {
         return true;
-    }
-    if (nonLinear) {
-        // A second line beside the first only when one of them is for the low range and the other not.
-        return PairInLowRange(existing->conc1, existing->conc2) != PairInLowRange(c1, c2);
     }
     results.erase(existing);
     return true;
