@@ -38,8 +38,8 @@ constexpr const char* kTables[] = {
     "date INTEGER, mixture TEXT, atmpressure REAL, isdeleted INTEGER DEFAULT 0, iscalibration INTEGER "
     "DEFAULT 0, operatorid INTEGER REFERENCES operator(id), stationid INTEGER REFERENCES station(id), "
     "placeid INTEGER REFERENCES place(id))",
-    "CREATE TABLE peak (assayid INTEGER REFERENCES assay(id) ON DELETE CASCADE, name TEXT, time REAL, "
-    "area REAL, height REAL)",
+    ("CREATE TABLE peak (assayid INTEGER REFERENCES assay(id) ON DELETE CASCADE, name TEXT, time REAL, "
+     "area REAL, height REAL)"),
 };
 constexpr const char* kComponentsWithDecimals =
     "CREATE TABLE mixturecomp (mixtureid INTEGER REFERENCES mixture(id) ON DELETE CASCADE, name TEXT, "
