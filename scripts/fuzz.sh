@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
-drivers=(fuzz_gost31371 fuzz_gost6976 fuzz_gost34704 fuzz_message_format fuzz_run_on_database)
+drivers=(fuzz_gost31371 fuzz_gost6976 fuzz_gost34704 fuzz_message_format fuzz_run_on_database fuzz_settings_store)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${drivers[@]}"
