@@ -13,6 +13,14 @@ if(TARVEL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(TARVEL_FUZZ)
+    # Everything the drivers reach is instrumented for coverage and checked by the sanitizers; only the
+    # drivers link the fuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(WIN32)
     # The host loads a 32-bit DLL that must need nothing but Windows itself.
     add_link_options(-static-libgcc -static-libstdc++ -static)

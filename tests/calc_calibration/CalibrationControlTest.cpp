@@ -228,9 +228,10 @@ TEST_F(CalibrationControlTest, AnUncertifiedComponentFailsWithItsMessage) {
     EXPECT_FALSE(helium.isok);
     EXPECT_TRUE(std::isnan(helium.crate));
     EXPECT_EQ(helium.cnorm, 0.0);
+    // Said in words, not as "[nan > 0.000000]".
     EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{"В смеси \"ГСО 5\" для компонента \"Гелий\" не пройден контроль "
-                                       "градуировочной характеристики [nan > 0.000000]."});
+              std::vector<std::string>{"В смеси \"ГСО 5\" компонент \"Гелий\" не аттестован: контроль "
+                                       "градуировочной характеристики по нему невозможен."});
 }
 
 TEST_F(CalibrationControlTest, LowRangeLineOfANonLinearComponent) {

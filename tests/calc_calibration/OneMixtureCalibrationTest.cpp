@@ -11,6 +11,7 @@
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/OneMixtureCalibration.h"
 #include "text/StringTable.h"
+#include "text/Utf.h"
 
 namespace {
 
@@ -327,11 +328,13 @@ TEST_F(OneMixtureCalibrationTest, UncertifiedAndUnknownComponentsFailWithTheirMe
     EXPECT_EQ(helium.norm1, 0.0);
     EXPECT_FALSE(FindResult(context_, u"? Пик 7")->isok);
     EXPECT_FALSE(context_.calibrationOk);
-    // The messages of the one window, in the order of the peaks.
+    // The messages of the one window, in the order of the peaks; helium's in words rather than as a
+    // concentration of 0 out of range.
     EXPECT_EQ(
         JournalTexts(context_),
         (std::vector<std::string>{
-            "Компонент \"Гелий\" [0.000000] вне диапазона [0.0010-0.5000] допустимых концентраций.",
+            "В смеси \"" + Utf16ToUtf8(kMixture) +
+                "\" компонент \"Гелий\" не аттестован: градуировочный коэффициент не может быть определен.",
             "Компонент \"? Пик 7\" не найден в таблице метрологических характеристик методики измерений."}));
 }
 

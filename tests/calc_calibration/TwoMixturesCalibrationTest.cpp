@@ -210,7 +210,8 @@ TEST_F(TwoMixturesCalibrationTest, AssignmentsWithoutMixturesMessages299And300) 
     EXPECT_EQ(
         JournalTexts(context_),
         (std::vector<std::string>{"Для компонента \"Азот\" не указана первая смесь для градуировки.",
-                                  "Для компонента \"\" не указана вторая смесь для градуировки.",
+                                  // The general assignment is named "*": all components.
+                                  "Для компонента \"*\" не указана вторая смесь для градуировки.",
                                   "Для компонента \"Кислород\" не указана первая смесь для градуировки.",
                                   "Для компонента \"Кислород\" не указана вторая смесь для градуировки."}));
     // Without any assignment there is no result, and so no calibration; the journal says why.
@@ -273,7 +274,7 @@ TEST_F(TwoMixturesCalibrationTest, FirstWindowOfFiveFailsTheAreaCheckAndTheNextP
     EXPECT_TRUE(context_.calibrationOk);
 }
 
-TEST_F(TwoMixturesCalibrationTest, WithoutAnAcceptableWindowTheAreasAloneJudge) {
+TEST_F(TwoMixturesCalibrationTest, WithoutAnAcceptableWindowNoComponentPasses) {
     db_.Mixture(kFirst,
                 {{u"Метан", 90.0, 0.1, 2, 2}, {u"Этан", 7.0, 0.1, 2, 2}, {u"Пропан", 3.0, 0.06, 2, 2}});
     db_.Mixture(kSecond,
@@ -292,12 +293,14 @@ TEST_F(TwoMixturesCalibrationTest, WithoutAnAcceptableWindowTheAreasAloneJudge) 
         JournalTexts(context_),
         (std::vector<std::string>{
             Text(StringId::CalibrationAreasNotAcceptable, {kFirst, u"Этан", SampleRsdPct(ethane1), 0.5}),
-            "Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\"."}));
+            "Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\".",
+            Text(StringId::NoCalibrationLine, {u"Этан"}), Text(StringId::NoCalibrationLine, {u"Пропан"})}));
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     const CalibrationResult& propane = *FindResult(context_, u"propane");
+    // No line is drawn, and a component without a line has no concentration: propane's repeatable areas
+    // do not make it pass.
     EXPECT_FALSE(ethane.isok);
-    EXPECT_TRUE(propane.isok);
-    // No line is drawn.
+    EXPECT_FALSE(propane.isok);
     for (const CalibrationResult* result : {&ethane, &propane}) {
         for (const double unused : {result->inka, result->inkb, result->mda1, result->mda2, result->rate1,
                                     result->norm1, result->rate2, result->norm2}) {
@@ -314,9 +317,9 @@ TEST_F(TwoMixturesCalibrationTest, WithoutAnAcceptableWindowTheAreasAloneJudge) 
 
 TEST_F(TwoMixturesCalibrationTest, AreasThatCannotBeJudgedNeverPass) {
     // Helium is certified only in the first mixture but shows, with identical areas, in the second:
-    // the second mixture fails its area check, and helium's relative standard deviation there (0)
-    // against an allowed value of 0 must not pass. Ethane has a negative area in the first mixture,
-    // which the library cannot judge (it answers a relative standard deviation of 0).
+    // the second mixture fails its area check, which cannot be evaluated for an uncertified component.
+    // Ethane has a negative area in the first mixture, which the library cannot judge (it answers a
+    // relative standard deviation of 0). Both are said in words, not as "[0.000000 > 0.000000]".
     db_.Mixture(kFirst,
                 {{u"Метан", 92.9, 0.1, 2, 2}, {u"Этан", 7.0, 0.1, 2, 2}, {u"Гелий", 0.1, 0.003, 3, 3}});
     db_.Mixture(kSecond, {{u"Метан", 87.0, 0.1, 2, 2}, {u"Этан", 13.0, 0.2, 1, 1}});
@@ -334,12 +337,14 @@ TEST_F(TwoMixturesCalibrationTest, AreasThatCannotBeJudgedNeverPass) {
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed);
 
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{
-                  Text(StringId::CalibrationAreasNotAcceptable, {kFirst, u"Этан", 0.0, 0.5}),
-                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kFirst}),
-                  Text(StringId::CalibrationAreasNotAcceptable, {kSecond, u"Гелий", 0.0, 0.0}),
-                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kSecond})}));
+    EXPECT_EQ(
+        JournalTexts(context_),
+        (std::vector<std::string>{Text(StringId::CalibrationAreasNotJudgeable, {kFirst, u"Этан"}),
+                                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kFirst}),
+                                  Text(StringId::CalibrationAreasComponentNotCertified, {kSecond, u"Гелий"}),
+                                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kSecond}),
+                                  Text(StringId::NoCalibrationLine, {u"Этан"}),
+                                  Text(StringId::NoCalibrationLine, {u"Гелий"})}));
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     const CalibrationResult& helium = *FindResult(context_, u"helium");
     EXPECT_FALSE(ethane.isok);
@@ -367,18 +372,14 @@ TEST_F(TwoMixturesCalibrationTest, AComponentTheSecondMixtureDoesNotCertifyFails
     EXPECT_FALSE(helium.isok);
     EXPECT_EQ(helium.conc2, 0.0);
     EXPECT_EQ(helium.digits2, -1);
-    // The library draws no line with a zero concentration (a = 0, no concentration), so the first
-    // mixture is missed by 100 %; at the second the deviation is undefined.
+    // The library draws no line with a zero concentration (a = 0): the component has no line, which the
+    // journal says, instead of deviations of 100 % and "nan" from a line that does not exist.
     EXPECT_EQ(helium.inka, 0.0);
-    EXPECT_EQ(helium.rate1, 100.0);
-    EXPECT_TRUE(std::isnan(helium.rate2));
+    EXPECT_EQ(helium.rate1, 0.0);
+    EXPECT_EQ(helium.rate2, 0.0);
     EXPECT_EQ(helium.norm2, 0.0);
-    EXPECT_EQ(
-        JournalTexts(context_),
-        (std::vector<std::string>{
-            Text(StringId::CalibrationFactorNotAcceptable, {kFirst, u"Гелий", 100.0, helium.norm1}),
-            "В смеси \"ИПГ верхний\" для компонента \"Гелий\" не пройдена проверка приемлемости значения "
-            "градуировочного коэффициента [nan > 0.000000]."}));
+    EXPECT_EQ(JournalTexts(context_),
+              (std::vector<std::string>{Text(StringId::NoCalibrationLine, {u"Гелий"})}));
     EXPECT_TRUE(FindResult(context_, u"ethane")->isok);
 }
 
@@ -395,8 +396,8 @@ TEST_F(TwoMixturesCalibrationTest, NitrogenGetsALowRangeLineBesideTheGeneralOne)
     context_.settings.clbrNitrogen = false;
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"nitrogen", low1, low2, 0, 0},
-                         // The first nitrogen result is the general one, above the low range like
-                         // this assignment's mixtures: it stays and this assignment is passed over.
+                         // Above the low range like the general assignment's mixtures: the line named for
+                         // nitrogen takes precedence over the general one.
                          ComponentMixtures{u"nitrogen", kSecond, kFirst, 0, 0}};
     CalibrateTwoMixtures(context_, false);
     std::vector<const CalibrationResult*> nitrogen;
@@ -406,14 +407,14 @@ TEST_F(TwoMixturesCalibrationTest, NitrogenGetsALowRangeLineBesideTheGeneralOne)
         }
     }
     ASSERT_EQ(nitrogen.size(), 2u);
-    EXPECT_EQ(nitrogen[0]->conc1, 6.5);
-    EXPECT_EQ(nitrogen[0]->inkb, 0.0); // above the low range: through the origin
-    EXPECT_EQ(nitrogen[1]->conc1, 0.006);
-    EXPECT_EQ(nitrogen[1]->conc2, 0.022);
-    ExpectRelativelyNear(nitrogen[1]->inka, 150.0, "low-range slope");
-    ExpectRelativelyNear(nitrogen[1]->inkb, 0.5, "low-range intercept");
-    EXPECT_TRUE(nitrogen[1]->isok);
-    EXPECT_EQ(context_.calibration.back().component, u"nitrogen");
+    EXPECT_EQ(nitrogen[0]->conc1, 0.006);
+    EXPECT_EQ(nitrogen[0]->conc2, 0.022);
+    ExpectRelativelyNear(nitrogen[0]->inka, 150.0, "low-range slope");
+    ExpectRelativelyNear(nitrogen[0]->inkb, 0.5, "low-range intercept");
+    EXPECT_TRUE(nitrogen[0]->isok);
+    EXPECT_EQ(nitrogen[1]->conc1, 13.0);
+    EXPECT_EQ(nitrogen[1]->conc2, 6.5);
+    EXPECT_EQ(nitrogen[1]->inkb, 0.0); // above the low range: through the origin
     // The helium of the low-range mixtures is not calibrated: those assignments name nitrogen only.
     EXPECT_EQ(FindResult(context_, u"helium"), nullptr);
 }
@@ -430,27 +431,28 @@ TEST_F(TwoMixturesCalibrationTest, LinearNitrogenIsReplacedByItsOwnAssignment) {
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"nitrogen", own1, own2, 0, 0}};
     CalibrateTwoMixtures(context_, false);
+    // The named assignment is calibrated first; the general one gives only the other components.
     ASSERT_EQ(context_.calibration.size(), 3u);
-    EXPECT_EQ(context_.calibration[0].component, u"ethane");
-    EXPECT_EQ(context_.calibration[1].component, u"propane");
-    EXPECT_EQ(context_.calibration[2].component, u"nitrogen");
-    EXPECT_EQ(context_.calibration[2].conc1, 5.0);
-    EXPECT_EQ(context_.calibration[2].conc2, 10.0);
+    EXPECT_EQ(context_.calibration[0].component, u"nitrogen");
+    EXPECT_EQ(context_.calibration[0].conc1, 5.0);
+    EXPECT_EQ(context_.calibration[0].conc2, 10.0);
+    EXPECT_EQ(context_.calibration[1].component, u"ethane");
+    EXPECT_EQ(context_.calibration[2].component, u"propane");
     EXPECT_EQ(context_.calibrationAssays.size(), 20u);
 }
 
-TEST_F(TwoMixturesCalibrationTest, AnOwnAssignmentMovesItsComponentToTheEnd) {
+TEST_F(TwoMixturesCalibrationTest, AnOwnAssignmentComesBeforeTheGeneralOneWhereverListed) {
     UsualMixtures();
     db_.Open();
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"ethane", kFirst, kSecond, 0, 0}};
     CalibrateTwoMixtures(context_, false);
     ASSERT_EQ(context_.calibration.size(), 3u);
-    EXPECT_EQ(context_.calibration[0].component, u"propane");
-    EXPECT_EQ(context_.calibration[1].component, u"nitrogen");
-    EXPECT_EQ(context_.calibration[2].component, u"ethane");
-    // The same chromatograms were used twice; the propane failure is reported once per assignment that
-    // calibrated it.
+    EXPECT_EQ(context_.calibration[0].component, u"ethane");
+    EXPECT_EQ(context_.calibration[1].component, u"propane");
+    EXPECT_EQ(context_.calibration[2].component, u"nitrogen");
+    // The same chromatograms were used twice; propane, calibrated by the general assignment only, fails
+    // at both mixtures.
     EXPECT_EQ(context_.calibrationAssays.size(), 10u);
     EXPECT_EQ(JournalTexts(context_).size(), 2u);
 }

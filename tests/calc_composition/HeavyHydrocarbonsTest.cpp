@@ -50,27 +50,27 @@ TEST(GroupHeavyHydrocarbons, C6PlusTakesEverythingHeavierThanPentane) {
                         {u"c6plus", 10.3, 7 + 2 + 11 + 1 + 0.5, 3}});
 }
 
-TEST(GroupHeavyHydrocarbons, C6C7C8ByMolarMassWithTolueneApart) {
+TEST(GroupHeavyHydrocarbons, C6C7C8ByCarbonNumberWithTheAromaticsApart) {
     std::vector<ComponentResult> peaks = {
-        Peak(u"cyclohexane", 9.5, 3, 1),         // 84.16: below С6, stays
+        Peak(u"cyclohexane", 9.5, 3, 1),         // 84.16, six carbons: С6
         Peak(u"n_octane", 16.7, 4, 2),           // С8
         Peak(u"n_hexane", 11.2, 10, 5),          // С6
-        Peak(u"benzene", 12.4, 6, 3),            // 78.11: stays
-        Peak(u"methylcyclohexane", 13.0, 2, 1),  // 98.19: С6
+        Peak(u"benzene", 12.4, 6, 3),            // determined as itself
+        Peak(u"methylcyclohexane", 13.0, 2, 1),  // 98.19, seven carbons: С7
         Peak(u"n_heptane", 13.8, 8, 4),          // С7
-        Peak(u"toluene", 15.1, 5, 2),            // never grouped
-        Peak(u"ethylcyclohexane", 16.0, 1, 0.5), // 112.2: С7
-        Peak(u"nonane", 18.0, 0.7, 0.2),         // С9: stays
+        Peak(u"toluene", 15.1, 5, 2),            // determined as itself
+        Peak(u"ethylcyclohexane", 16.0, 1, 0.5), // 112.2, eight carbons: С8
+        Peak(u"nonane", 18.0, 0.7, 0.2),         // С9: with the heaviest group, С8
         Peak(u"c6", 11.0, 0.25, 0.1),            // an earlier group peak joins its own group
+        Peak(u"2-butanethiol", 12.0, 0.3, 0.1),  // 90.19, a sulphur compound: stays
     };
     GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
-    ExpectPeaks(peaks, {{u"cyclohexane", 9.5, 3, 1},
-                        {u"benzene", 12.4, 6, 3},
+    ExpectPeaks(peaks, {{u"benzene", 12.4, 6, 3},
                         {u"toluene", 15.1, 5, 2},
-                        {u"nonane", 18.0, 0.7, 0.2},
-                        {u"c6", 11.2, 10 + 2 + 0.25, 5},
-                        {u"c7", 13.8, 8 + 1, 4},
-                        {u"c8", 16.7, 4, 2}});
+                        {u"2-butanethiol", 12.0, 0.3, 0.1},
+                        {u"c6", 9.5, 3 + 10 + 0.25, 1},
+                        {u"c7", 13.0, 2 + 8, 1},
+                        {u"c8", 16.7, 4 + 1 + 0.7, 2}});
 }
 
 TEST(GroupHeavyHydrocarbons, GroupKeepsTimeOfFirstMemberMetWhileItsAreaIsZero) {

@@ -68,7 +68,10 @@ TEST_P(KnownGas, ComesBackWithinItsExpandedUncertainty) {
     row.atmpressureKPa = c.pressureKPa;
     for (const sim::Chromatogram& chromatogram :
          sim::WriteSeries(database.writer(), row, 2, 600, gas, model, sim::ChromatogramOptions{}, random)) {
-        context.assays.push_back(comptest::ListedAssay(chromatogram.assayId));
+        // The chromatogram list carries the assay's row, its pressure included.
+        Assay listed = comptest::ListedAssay(chromatogram.assayId);
+        listed.atmpressure = chromatogram.assay.atmpressureKPa;
+        context.assays.push_back(listed);
     }
     database.Close();
 

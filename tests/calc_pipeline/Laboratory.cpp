@@ -70,6 +70,8 @@ Laboratory WriteLaboratory(const LaboratoryFile& file, const LaboratoryPlan& pla
 
     Laboratory laboratory;
     laboratory.mixtures = MixturesOf(plan, random);
+    laboratory.mixtures.insert(laboratory.mixtures.end(), plan.extraMixtures.begin(),
+                               plan.extraMixtures.end());
     laboratory.gas = plan.analyseMixture ? sim::GasOf(laboratory.mixtures.front()) : plan.gas;
     const std::u16string analysedMixture = plan.analyseMixture ? laboratory.mixtures.front().name : u"";
 
@@ -85,15 +87,27 @@ Laboratory WriteLaboratory(const LaboratoryFile& file, const LaboratoryPlan& pla
     const int32_t calibrationRuns =
         plan.calibrationRuns > 0 ? plan.calibrationRuns : DefaultCalibrationRuns(plan.method);
     for (const sim::ReferenceMixture& mixture : laboratory.mixtures) {
-        sim::WriteMixture(writer, mixture);
+        sim::ReferenceMixture certificate = mixture;
+        if (&mixture == &laboratory.mixtures.front()) {
+            std::erase_if(certificate.values, [&plan](const sim::CertifiedValue& value) {
+                return value.id == plan.uncertifiedComponent;
+            });
+        }
+        sim::WriteMixture(writer, certificate);
         std::vector<int64_t> batch;
         for (int32_t i = 0; i < calibrationRuns; ++i) {
             sim::ChromatogramOptions options = calibrationOptions;
             if (i == 0 && laboratory.calibration.empty()) {
                 options.areaFactors = plan.firstCalibrationFaults;
             }
+            if (i % 2 == 1 && laboratory.calibration.empty()) {
+                options.areaFactors = plan.alternateCalibrationFaults;
+            }
+            run.atmpressureNull =
+                plan.firstCalibrationWithoutPressure && i == 0 && laboratory.calibration.empty();
             batch.push_back(
                 sim::WriteCalibrationBatch(writer, mixture, 1, run, model, options, random).front().assayId);
+            run.atmpressureNull = false;
             run.date += run.intervalSeconds;
         }
         laboratory.calibration.push_back(batch);
@@ -110,11 +124,13 @@ Laboratory WriteLaboratory(const LaboratoryFile& file, const LaboratoryPlan& pla
     run.atmpressureKPa = plan.analysisPressureKPa;
     sim::ChromatogramOptions analysisOptions;
     analysisOptions.areaFactors = plan.analysisFaults;
+    analysisOptions.unknownNamedPeaks = plan.unknownAnalysisPeaks;
     for (int32_t i = 0; i < plan.analysisRuns; ++i) {
         if (i == 1) {
             analysisOptions.areaFactors.insert(analysisOptions.areaFactors.end(),
                                                plan.secondAnalysisFaults.begin(),
                                                plan.secondAnalysisFaults.end());
+            run.atmpressureNull = plan.secondAnalysisWithoutPressure;
         }
         const auto written = sim::WriteAnalyses(writer, laboratory.gas, u"Проба газа", analysedMixture, 1,
                                                 run, model, analysisOptions, random);

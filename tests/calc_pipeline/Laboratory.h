@@ -43,15 +43,23 @@ struct LaboratoryPlan {
     int32_t analysisRuns = 2;
     double calibrationPressureKPa = 101.325;
     double analysisPressureKPa = 101.325;
-    AreaFactors firstCalibrationFaults; // area factors of the first calibration chromatogram of the first
-                                        // mixture
-    AreaFactors controlFaults;          // area factors of the control chromatograms
-    AreaFactors secondAnalysisFaults;   // area factors of every analysis chromatogram after the first
-    AreaFactors analysisFaults;         // area factors of every analysis chromatogram
+    AreaFactors firstCalibrationFaults;     // area factors of the first calibration chromatogram of the first
+                                            // mixture
+    AreaFactors alternateCalibrationFaults; // area factors of every second calibration chromatogram (the
+                                            // second, fourth, ...) of the first mixture: no window passes
+    std::vector<sim::ReferenceMixture> extraMixtures; // after the method's, with their calibration and
+                                                      // control batches; not assigned
+    bool secondAnalysisWithoutPressure = false;       // the second analysis is stored without its pressure
+    bool firstCalibrationWithoutPressure = false;     // so is the first calibration chromatogram
+    int32_t unknownAnalysisPeaks = 0;                 // peaks "Пик N" no alias knows, in every analysis
+    std::u16string uncertifiedComponent; // in the first mixture's chromatograms, missing from its certificate
+    AreaFactors controlFaults;           // area factors of the control chromatograms
+    AreaFactors secondAnalysisFaults;    // area factors of every analysis chromatogram after the first
+    AreaFactors analysisFaults;          // area factors of every analysis chromatogram
 };
 
 struct Laboratory {
-    std::vector<sim::ReferenceMixture> mixtures;   // one (А, Б) or two (В1, В2)
+    std::vector<sim::ReferenceMixture> mixtures;   // one (А, Б) or two (В1, В2), then the extra ones
     std::vector<std::vector<int64_t>> calibration; // per mixture
     std::vector<std::vector<int64_t>> control;     // per mixture
     std::vector<int64_t> analyses;                 // of the gas

@@ -3,7 +3,7 @@
 #include "Chromatograph.h"
 #include "calc/journal/Journal.h"
 #include "data/AliasLookup.h"
-#include "data/MolarMass.h"
+#include "data/HeavyGrouping.h"
 #include "text/Utf.h"
 
 namespace pipelinetest {
@@ -25,33 +25,29 @@ std::u16string NameOf(std::u16string_view componentId) {
 }
 
 double TrueFraction(const sim::GasComposition& gas, std::u16string_view rowId) {
-    // Molar-mass bounds of the groups: the masses of c6, c7, c8 and c9plus of the molar-mass table.
-    struct Group {
-        std::u16string_view id;
-        std::u16string_view from;
-        std::u16string_view below;
-    };
-    const Group groups[] = {{u"c6", u"c6", u"c7"}, {u"c7", u"c7", u"c8"}, {u"c8", u"c8", u"c9plus"}};
-    for (const Group& group : groups) {
-        if (rowId != group.id) {
+    // The carbon-number groups c6, c7 and c8 hold the hydrocarbons the methods group into them, calibrated
+    // as n-hexane, n-heptane and n-octane: each member counts in equivalents of that alkane.
+    const sim::ChromatographModel model;
+    const auto groups = HeavyGroupIds(HeavyGroupMode::C6C7C8);
+    const std::u16string_view calibratedAs[] = {u"n_hexane", u"n_heptane", u"n_octane"};
+    for (size_t group = 0; group < groups.size(); ++group) {
+        if (rowId != groups[group]) {
             continue;
         }
         double sum = 0.0;
         for (const sim::GasComponent& component : gas) {
-            const double mass = MolarMassOf(component.id);
-            if (component.id != u"toluene" && mass >= MolarMassOf(group.from) &&
-                mass < MolarMassOf(group.below)) {
-                sum += component.molarPercent;
+            if (HeavyGroupOf(component.id, HeavyGroupMode::C6C7C8) == static_cast<int>(group)) {
+                sum += component.molarPercent * model.ResponseOf(component.id) /
+                       model.ResponseOf(calibratedAs[group]);
             }
         }
         return sum;
     }
     if (rowId == u"c6plus") {
-        const sim::ChromatographModel model;
         const double hexaneResponse = model.ResponseOf(u"n_hexane");
         double sum = 0.0;
         for (const sim::GasComponent& component : gas) {
-            if (MolarMassOf(component.id) > MolarMassOf(u"n_pentane")) {
+            if (HeavyGroupOf(component.id, HeavyGroupMode::C6Plus) == 0) {
                 sum += component.molarPercent * model.ResponseOf(component.id) / hexaneResponse;
             }
         }

@@ -22,10 +22,10 @@ std::string Line(uint32_t category, uint32_t stringId, std::initializer_list<For
 // The display name of a component identifier in the default aliases.
 std::u16string NameOf(std::u16string_view componentId);
 
-// The molar fraction of a row of the component table in the true gas, mol %. The carbon-number groups
-// c6, c7 and c8 hold the hydrocarbons of their molar-mass range; c6plus, calibrated as n-hexane, reads the
-// hydrocarbons heavier than the pentanes in n-hexane equivalents (each weighted by its detector response
-// relative to n-hexane's), which is what a chromatograph calibrated so measures.
+// The molar fraction of a row of the component table in the true gas, mol %. The groups c6, c7 and c8
+// (calibrated as n-hexane, n-heptane and n-octane) and c6plus (calibrated as n-hexane) read their member
+// hydrocarbons in equivalents of the alkane they are calibrated as (each weighted by its detector
+// response relative to that alkane's), which is what a chromatograph calibrated so measures.
 double TrueFraction(const sim::GasComposition& gas, std::u16string_view rowId);
 
 } // namespace pipelinetest

@@ -57,24 +57,23 @@ TEST(GroupHeavyAreas, C6C7C8ByCarbonNumberWithTheAromaticsApart) {
     std::vector<AreaSeries> series = {
         Series(u"n_octane", {1, 0, 0, 0, 0, 0, 0, 0, 0, 8}), // all ten slots of method В take part
         Series(u"toluene", {2, 2, 2}),
-        Series(u"methylcyclohexane", {1, 1, 1}), // 98.18606: С6
+        Series(u"methylcyclohexane", {1, 1, 1}), // 98.18606, seven carbons: С7
         Series(u"n_heptane", {3, 3, 3}),
-        Series(u"ethylbenzene", {1, 0, 0}), // 106.165: С7
+        Series(u"ethylbenzene", {1, 0, 0}), // 106.165, eight carbons: С8
         Series(u"benzene", {4, 4, 4}),
-        Series(u"nonane", {6, 6, 6}),          // 128.2551: the upper bound is excluded
-        Series(u"cyclohexane", {5, 5, 5}),     // 84.15948: below С6
+        Series(u"nonane", {6, 6, 6}),          // nine carbons: with the heaviest group, С8
+        Series(u"cyclohexane", {5, 5, 5}),     // 84.15948, six carbons: С6
         Series(u"c6plus", {1, 1, 1}),          // 86.17536: falls in С6
-        Series(u"2-butanethiol", {0.5, 0, 0}), // 90.187: С6 as well
+        Series(u"2-butanethiol", {0.5, 0, 0}), // 90.187, a sulphur compound: stays
         Series(u"n_hexane", {2, 2, 2}),
     };
     GroupHeavyAreas(series, HeavyGroupMode::C6C7C8);
     ExpectSeries(series, {{u"toluene", {2, 2, 2}},
                           {u"benzene", {4, 4, 4}},
-                          {u"nonane", {6, 6, 6}},
-                          {u"cyclohexane", {5, 5, 5}},
-                          {u"c6", {4.5, 4, 4}},
-                          {u"c7", {4, 3, 3}},
-                          {u"c8", {1, 0, 0, 0, 0, 0, 0, 0, 0, 8}}});
+                          {u"2-butanethiol", {0.5, 0, 0}},
+                          {u"c6", {8, 8, 8}},
+                          {u"c7", {4, 4, 4}},
+                          {u"c8", {8, 6, 6, 0, 0, 0, 0, 0, 0, 8}}});
 }
 
 TEST(GroupHeavyAreas, GroupsWhoseSumIsZeroVanishWithTheirMembers) {

@@ -143,6 +143,40 @@ TEST(BoundaryGuard, NoTrapCrossesTheInterface) {
     EXPECT_EQ(hugeEntries[0].value, kHuge);
 }
 
+// Inputs near the ends of the double range that once came back infinite under a success: each call gives
+// a finite result, or fails with 0 and leaves its entries as they were.
+TEST(BoundaryGuard, ExtremeInputsGiveFiniteResultsOrFail) {
+    const double farApart[2] = {1e200, 1e-200};
+    const double nearMax[3] = {1.7e308, 1.7e308, 1e-300};
+    std::vector<FractionEntry> withNegative = {Entry(u"ethane", 1e10), Entry(u"propane", -1e10 + 1.0)};
+    const std::vector<FractionEntry> negativeBefore = withNegative;
+    std::vector<FractionEntry> ordinary = {Entry(u"ethane", 3.0), Entry(u"propane", 1.0)};
+    double rsd = -1;
+    double range = -1;
+    double rsdNearMax = -1;
+    double hugeTotal = -1;
+    double negative = -1;
+    {
+        TrappingFloatingPoint traps;
+        rsd = AreasRelativeStandardDeviation(farApart, 2);
+        range = AreasRelativeRange(nearMax, 3);
+        rsdNearMax = AreasRelativeStandardDeviation(nearMax, 3);
+        hugeTotal = Normalize(ordinary.data(), 2, 1e300);
+        negative = Normalize(withNegative.data(), 2, 1e300);
+    }
+    // Two areas, one negligible: the relative standard deviation is sqrt(2) · 100 %.
+    EXPECT_NEAR(rsd, 141.42135623730951, 1e-9);
+    EXPECT_NEAR(range, 150.0, 1e-9);
+    EXPECT_NEAR(rsdNearMax, 86.602540378443862, 1e-9);
+    EXPECT_EQ(hugeTotal, 4.0);
+    EXPECT_DOUBLE_EQ(ordinary[0].value, 0.75e300);
+    EXPECT_DOUBLE_EQ(ordinary[1].value, 0.25e300);
+    EXPECT_EQ(negative, 0.0);
+    for (size_t i = 0; i < withNegative.size(); ++i) {
+        EXPECT_EQ(withNegative[i].value, negativeBefore[i].value);
+    }
+}
+
 // The caller's floating-point environment comes back whole: its rounding mode and the absence of raised
 // flags, even when the library raised some inside.
 TEST(BoundaryGuard, CallerEnvironmentIsRestored) {

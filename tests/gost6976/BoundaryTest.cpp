@@ -60,3 +60,35 @@ TEST(Gost6976Boundary, CallerTableIsUsed) {
 }
 
 } // namespace
+
+// Inputs that are each acceptable but combine into results that would not be finite: the call fails
+// with its status and leaves zeros, never infinities under status 0.
+TEST(Gost6976Boundary, ResultsThatWouldNotBeFiniteFail) {
+    int32_t rows = 0;
+    const auto* defaults = static_cast<const PropertyConstantsRow*>(GetDefaultConstTable3136921(&rows));
+    std::vector<PropertyConstantsRow> tinyMass(defaults, defaults + rows);
+    for (PropertyConstantsRow& row : tinyMass) {
+        row.molarMassKgPerKmol = 1e-306; // the mass calorific values H/M overflow
+    }
+    const auto gas = TwelveComponentGas();
+    auto hugeUncertainty = gas;
+    hugeUncertainty[1].standardUncertainty = 1e160;
+
+    PhysicalProperties values{};
+    PhysicalProperties expanded{};
+    EXPECT_EQ(Calc3136921(tinyMass.data(), rows, gas.data(), 12, kPressureKPa, 3, 4, &values),
+              static_cast<int32_t>(Status3136921::NonFiniteResult));
+    for (const double value : values.value) {
+        EXPECT_EQ(value, 0.0);
+    }
+    for (const int32_t mode : {-1, 0, 1}) {
+        SCOPED_TRACE(mode);
+        std::fill(std::begin(expanded.value), std::end(expanded.value), 1.0);
+        EXPECT_EQ(Calc3136921U(defaults, rows, hugeUncertainty.data(), hugeUncertainty.data(), 12,
+                               kPressureKPa, 3, 4, mode, &values, &expanded),
+                  static_cast<int32_t>(Status3136921::NonFiniteResult));
+        for (const double value : expanded.value) {
+            EXPECT_EQ(value, 0.0);
+        }
+    }
+}

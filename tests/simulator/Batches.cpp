@@ -10,6 +10,7 @@ AssayRow RowOf(const RunContext& run, std::u16string sample, std::u16string mixt
     row.date = run.date;
     row.mixture = std::move(mixture);
     row.atmpressureKPa = run.atmpressureKPa;
+    row.atmpressureNull = run.atmpressureNull;
     row.calibration = calibration;
     row.operatorId = run.operatorId;
     row.stationId = run.stationId;

@@ -15,6 +15,7 @@ struct RunContext {
     int64_t date = 0;                // first chromatogram, seconds since 1970-01-01 UTC
     int64_t intervalSeconds = 900;   // between consecutive chromatograms
     double atmpressureKPa = 101.325; // drifts by up to ±0.05 kPa between runs
+    bool atmpressureNull = false;    // the chromatograms are stored without their pressure
     std::u16string method;           // the host's method name
     int64_t operatorId = 0;
     int64_t stationId = 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/AliasLookup.h"
+#include "data/HeavyGrouping.h"
 #include "data/MolarMass.h"
 
 namespace sim {
@@ -77,20 +78,15 @@ double FactorOf(const ChromatogramOptions& options, std::u16string_view id) {
 
 // The identifier of the peak a component elutes in under the heavy-peak mode.
 std::u16string PeakIdOf(std::u16string_view id, HeavyPeaks mode) {
-    const double molarMass = MolarMassOf(id);
     if (mode == HeavyPeaks::C6Plus &&
-        (molarMass > MolarMassOf(u"n_pentane") || id == u"c6" || id == u"c7" || id == u"c8")) {
+        (HeavyGroupOf(id, HeavyGroupMode::C6Plus) >= 0 || id == u"c6" || id == u"c7" || id == u"c8")) {
         return u"c6plus";
     }
-    if (mode == HeavyPeaks::C6C7C8 && id != u"benzene" && id != u"toluene") {
-        if (molarMass >= MolarMassOf(u"c6") && molarMass < MolarMassOf(u"c7")) {
-            return u"c6";
-        }
-        if (molarMass >= MolarMassOf(u"c7") && molarMass < MolarMassOf(u"c8")) {
-            return u"c7";
-        }
-        if (molarMass >= MolarMassOf(u"c8") && molarMass < MolarMassOf(u"c9plus")) {
-            return u"c8";
+    if (mode == HeavyPeaks::C6C7C8) {
+        // The analyser reports the hydrocarbons by carbon number, as the methods group them.
+        const int group = HeavyGroupOf(id, HeavyGroupMode::C6C7C8);
+        if (group >= 0) {
+            return std::u16string(HeavyGroupIds(HeavyGroupMode::C6C7C8)[static_cast<size_t>(group)]);
         }
     }
     return std::u16string(id);

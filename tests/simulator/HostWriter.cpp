@@ -34,10 +34,10 @@ constexpr const char* kTables[] = {
     "CREATE TABLE operator (id INTEGER PRIMARY KEY, name TEXT)",
     "CREATE TABLE versioninfo (id INTEGER PRIMARY KEY, version INTEGER, appliedon INTEGER)",
     "CREATE TABLE mixture (id INTEGER PRIMARY KEY, name TEXT)",
-    ("CREATE TABLE assay (id INTEGER PRIMARY KEY, filename TEXT, uuid TEXT, sample TEXT, method TEXT, "
-     "date INTEGER, mixture TEXT, atmpressure REAL, isdeleted INTEGER DEFAULT 0, iscalibration INTEGER "
-     "DEFAULT 0, operatorid INTEGER REFERENCES operator(id), stationid INTEGER REFERENCES station(id), "
-     "placeid INTEGER REFERENCES place(id))"),
+    "CREATE TABLE assay (id INTEGER PRIMARY KEY, filename TEXT, uuid TEXT, sample TEXT, method TEXT, "
+    "date INTEGER, mixture TEXT, atmpressure REAL, isdeleted INTEGER DEFAULT 0, iscalibration INTEGER "
+    "DEFAULT 0, operatorid INTEGER REFERENCES operator(id), stationid INTEGER REFERENCES station(id), "
+    "placeid INTEGER REFERENCES place(id))",
     ("CREATE TABLE peak (assayid INTEGER REFERENCES assay(id) ON DELETE CASCADE, name TEXT, time REAL, "
      "area REAL, height REAL)"),
 };
@@ -58,11 +58,9 @@ void RemoveDatabaseFile(const std::string& pathUtf8) {
     std::error_code ignored;
     const std::filesystem::path path = PathOf(pathUtf8);
     std::filesystem::remove(path, ignored);
-    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
-        std::filesystem::path companion = path;
-        companion += suffix;
-        std::filesystem::remove(companion, ignored);
-    }
+    std::filesystem::path journal = path;
+    journal += "-journal";
+    std::filesystem::remove(journal, ignored);
 }
 
 HostWriter::HostWriter(const std::string& pathUtf8) {
@@ -209,7 +207,11 @@ int64_t HostWriter::AddAssay(const AssayRow& assay) {
     BindText(statement, 4, assay.method);
     sqlite3_bind_int64(statement, 5, assay.date);
     BindText(statement, 6, assay.mixture);
-    sqlite3_bind_double(statement, 7, assay.atmpressureKPa);
+    if (assay.atmpressureNull) {
+        sqlite3_bind_null(statement, 7);
+    } else {
+        sqlite3_bind_double(statement, 7, assay.atmpressureKPa);
+    }
     sqlite3_bind_int(statement, 8, assay.deleted ? 1 : 0);
     sqlite3_bind_int(statement, 9, assay.calibration ? 1 : 0);
     BindIdOrNull(statement, 10, assay.operatorId);

@@ -28,6 +28,7 @@ struct AssayRow {
     int64_t date = 0; // seconds since 1970-01-01 UTC
     std::u16string mixture;
     double atmpressureKPa = 101.325;
+    bool atmpressureNull = false; // stored as NULL: a chromatogram without its pressure
     bool deleted = false;
     bool calibration = false; // calibration and control chromatograms
     int64_t operatorId = 0;   // 0: NULL

@@ -15,6 +15,7 @@
 #include "calc/calibration/ConstantComponents.h"
 #include "calc/calibration/NonLinearComponents.h"
 #include "calc/calibration/WindowAreas.h"
+#include "calc/checks/AssayPressure.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/MixtureLookup.h"
@@ -47,25 +48,12 @@ bool PairInLowRange(double concentration1, double concentration2) {
     return InLowRange(concentration1) || InLowRange(concentration2);
 }
 
-// Whether a relative standard deviation could be formed from the areas at all: five finite areas, none
-// negative, with a mean above zero. The library answers 0 where it cannot, which must not read as
-// perfectly repeatable areas.
-bool AreasCanBeJudged(const double* areas) {
-    double sum = 0.0;
-    for (size_t i = 0; i < kAreas; ++i) {
-        if (!std::isfinite(areas[i]) || areas[i] < 0.0) {
-            return false;
-        }
-        sum += areas[i];
-    }
-    return sum / static_cast<double>(kAreas) > kZeroTolerance;
-}
-
-// One side of a judgement by the repeatability of the areas alone (a mixture without an acceptable
-// window): arsd ≤ cval, counted as failed when the areas cannot be judged or the concentration has no
-// allowed value.
-bool AreasAcceptable(const double* areas, double arsd, double cval) {
-    return AreasCanBeJudged(areas) && !IsCalibrationZero(cval) && NotAboveLimit(arsd, cval);
+// A component whose concentration cannot be computed from this calibration: it fails, and the journal
+// names it.
+void ReportNoLine(CalcContext& context, CalibrationResult& result) {
+    result.isok = false;
+    AddMessage(context, JournalCategory::Calib, StringId::NoCalibrationLine,
+               {DisplayNameForComponent(context.aliases, result.component)});
 }
 
 CalibrationResult CalibrateComponent(CalcContext& context, const MixtureBatch& first,
@@ -90,9 +78,10 @@ CalibrationResult CalibrateComponent(CalcContext& context, const MixtureBatch& f
     result.arsd2 = library.AreasRelativeStandardDeviation(areas2, count);
     result.cval2 = library.GetAllowedValue(c2);
 
+    // Without an acceptable window of both mixtures no line is built, and a component without a line has
+    // no concentration: judging it by its own areas would let a zero line pass.
     if (!first.passed || !second.passed) {
-        result.isok = AreasAcceptable(areas1, result.arsd1, result.cval1) &&
-                      AreasAcceptable(areas2, result.arsd2, result.cval2);
+        ReportNoLine(context, result);
         return result;
     }
 
@@ -109,6 +98,10 @@ CalibrationResult CalibrateComponent(CalcContext& context, const MixtureBatch& f
     }
     result.inka = a;
     result.inkb = b;
+    if (!IsUsableCoefficient(a) || !std::isfinite(b)) {
+        ReportNoLine(context, result);
+        return result;
+    }
     result.mda1 = MeanArea(record, kFirstMixtureSlot, kAreas);
     result.mda2 = MeanArea(record, kSecondMixtureSlot, kAreas);
     result.rate1 = RelativeDeviationPercent(c1, library.CalcConcentrationMVrb(result.mda1, a, b));
@@ -141,15 +134,20 @@ bool TakeComponent(CalcContext& context, const ComponentMixtures& assignment,
         std::find_if(results.begin(), results.end(), [&componentId](const CalibrationResult& result) {
             return result.component == componentId;
         });
+    if (IsNonLinearComponent(context.settings, componentId)) {
+        // One line per range: a second line beside the first only when one of them is for the low range
+        // and the other not. The named assignments are calibrated before the general one, so a line
+        // named for the component is kept and the general assignment gives only the other range.
+        return std::none_of(results.begin(), results.end(), [&](const CalibrationResult& result) {
+            return result.component == componentId &&
+                   PairInLowRange(result.conc1, result.conc2) == PairInLowRange(c1, c2);
+        });
+    }
     if (assignment.component.empty()) {
         return existing == results.end();
     }
     if (existing == results.end()) {
         return true;
-    }
-    if (IsNonLinearComponent(context.settings, componentId)) {
-        // A second line beside the first only when one of them is for the low range and the other not.
-        return PairInLowRange(existing->conc1, existing->conc2) != PairInLowRange(c1, c2);
     }
     results.erase(existing);
     return true;
@@ -188,6 +186,10 @@ int32_t CalibrateAssignment(CalcContext& context, bool c6plusMode, std::u16strin
     MixtureBatch second;
     second.name = secondMixture;
     if (!SelectBatch(context, second)) {
+        return Status::Failed;
+    }
+    const bool firstPressures = PressuresUsable(context, first.ids, JournalCategory::Calib);
+    if (!PressuresUsable(context, second.ids, JournalCategory::Calib) || !firstPressures) {
         return Status::Failed;
     }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "data/ZeroTolerance.h"
@@ -18,6 +19,26 @@ inline bool IsCalibrationZero(double value) {
 // above zero.
 inline bool IsUsableConcentration(double concentrationMolPct) {
     return std::isfinite(concentrationMolPct) && concentrationMolPct > kZeroTolerance;
+}
+
+// A calibration coefficient that converts an area into a molar fraction: the factor K of methods А and
+// Б, or the slope a of the line of methods В1 and В2. A detector's sensitivity is positive: a coefficient
+// that is zero, negative or not finite gives no concentration, and a calibration with it never passes.
+inline bool IsUsableCoefficient(double coefficient) {
+    return std::isfinite(coefficient) && coefficient > kZeroTolerance;
+}
+
+// Whether a spread of the areas can be formed at all: finite areas, none negative, with a mean above
+// zero. The library answers 0 where it cannot, which must not read as perfectly repeatable areas.
+inline bool AreasCanBeJudged(const double* areas, size_t count) {
+    double sum = 0.0;
+    for (size_t i = 0; i < count; ++i) {
+        if (!std::isfinite(areas[i]) || areas[i] < 0.0) {
+            return false;
+        }
+        sum += areas[i];
+    }
+    return count > 0 && sum / static_cast<double>(count) > kZeroTolerance;
 }
 
 // value ≤ limit; false when either is not a finite number.

@@ -38,7 +38,8 @@ int32_t RunCalibrationControl(CalcContext& context, bool c6plusMode) {
         const bool passed = ControlMixture(context, c6plusMode, assignment.first, assignment, ownAssignments);
         ok = ok && passed;
     }
-    context.calibrationOk = ok;
+    // A calibration that failed on its own stays failed whatever the control says.
+    context.calibrationOk = context.calibrationOk && ok;
     if (!ok) {
         AddMessage(context, JournalCategory::Calib, StringId::CalibrationControlFailed);
         return Status::Failed;

@@ -9,6 +9,7 @@
 #include "calc/calibration/CalibrationComparisons.h"
 #include "calc/calibration/NonLinearComponents.h"
 #include "calc/calibration/WindowAreas.h"
+#include "calc/checks/AssayPressure.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/MixtureLookup.h"
@@ -74,6 +75,9 @@ bool ControlMixture(CalcContext& context, bool c6plusMode, std::u16string_view m
                    {mixtureName, static_cast<int>(ids.size()), static_cast<int>(kWindow)});
         return false;
     }
+    if (!PressuresUsable(context, ids, JournalCategory::Calib)) {
+        return false;
+    }
     const Gost31371Binding& library = Gost31371();
     const auto windowSize = static_cast<int32_t>(kWindow);
     std::vector<MixtureComponent> composition;
@@ -114,14 +118,21 @@ bool ControlMixture(CalcContext& context, bool c6plusMode, std::u16string_view m
         result->crate = RelativeDeviationPercent(concentration, found);
         result->cnorm = kDeviationFactor * allowed;
         // Strictly below: a deviation equal to its limit fails. One that cannot be formed (the control
-        // mixture does not certify the component) fails too.
-        result->isok = BelowLimit(result->crate, result->cnorm);
+        // mixture does not certify the component) fails too. The control may confirm a result, never
+        // rescue one that failed its own acceptability.
+        const bool passed = BelowLimit(result->crate, result->cnorm);
+        result->isok = result->isok && passed;
         result->crrng = library.AreasRelativeRange(record.areas.data(), windowSize);
         result->cvrng = kRangeFactor * allowed;
-        if (!result->isok) {
-            AddMessage(context, JournalCategory::Calib, StringId::CalibrationControlComponentFailed,
-                       {mixtureName, DisplayNameForComponent(context.aliases, record.id), result->crate,
-                        result->cnorm});
+        if (!passed) {
+            const std::u16string name = DisplayNameForComponent(context.aliases, record.id);
+            if (IsUsableConcentration(concentration)) {
+                AddMessage(context, JournalCategory::Calib, StringId::CalibrationControlComponentFailed,
+                           {mixtureName, name, result->crate, result->cnorm});
+            } else {
+                AddMessage(context, JournalCategory::Calib, StringId::ControlComponentNotCertified,
+                           {mixtureName, name});
+            }
             windowOk = false;
         }
     }

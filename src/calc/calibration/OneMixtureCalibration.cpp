@@ -13,6 +13,7 @@
 #include "calc/calibration/ConstantComponents.h"
 #include "calc/calibration/MethodTableRanges.h"
 #include "calc/calibration/WindowAreas.h"
+#include "calc/checks/AssayPressure.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/MixtureLookup.h"
@@ -79,14 +80,19 @@ double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable&
     return uncertainty / concentration * 100.0 * kUncertaintyShareOfLimit;
 }
 
-// Explains a missing limit: the concentration outside the method's measuring range of the component
-// (243), or the component absent from the method's table (244). Inside the range nothing is said.
-void ReportMissingLimit(CalcContext& context, const MethodTable& table, const std::u16string& componentId,
-                        double concentration) {
+// Explains a missing limit: the component absent from the method's table (244), not certified by the
+// mixture (said in words: a concentration of 0 "out of range" would tell the user nothing), or its
+// concentration outside the method's measuring range (243). Inside the range nothing is said.
+void ReportMissingLimit(CalcContext& context, const MethodTable& table, std::u16string_view mixture,
+                        const std::u16string& componentId, double concentration) {
     const ComponentMeasuringRange range = MeasuringRangeOf(table.rows, table.count, componentId);
     const std::u16string name = DisplayNameForComponent(context.aliases, componentId);
     if (!range.found) {
         AddMessage(context, JournalCategory::Calib, StringId::ComponentNotInMethodTable, {name});
+        return;
+    }
+    if (!IsUsableConcentration(concentration)) {
+        AddMessage(context, JournalCategory::Calib, StringId::FactorComponentNotCertified, {mixture, name});
         return;
     }
     if (!(concentration >= range.lowerMolPct && concentration <= range.upperMolPct)) {
@@ -96,6 +102,7 @@ void ReportMissingLimit(CalcContext& context, const MethodTable& table, const st
 }
 
 CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, const MethodTable& table,
+                                     std::u16string_view mixture,
                                      const std::vector<MixtureComponent>& composition,
                                      const AreaSeries& series) {
     const Gost31371Binding& library = Gost31371();
@@ -108,14 +115,16 @@ CalibrationResult CalibrateComponent(CalcContext& context, bool c6plusMode, cons
                                 &rate);
     const double meanArea = MeanArea(series, 0, kWindow);
     const double norm = RateLimit(context, c6plusMode, table, series.id, concentration);
-    if (IsCalibrationZero(norm)) {
-        ReportMissingLimit(context, table, series.id, concentration);
+    if (IsCalibrationZero(norm) || !IsUsableConcentration(concentration)) {
+        ReportMissingLimit(context, table, mixture, series.id, concentration);
     }
 
     CalibrationResult result;
     // A component the mixture does not certify (or certifies as zero or less) has no factor to judge:
     // it fails even when its three areas agree exactly.
-    result.isok = IsUsableConcentration(concentration) && NotAboveLimit(rate, norm);
+    // A factor that converts no area into a concentration fails as well.
+    result.isok =
+        IsUsableConcentration(concentration) && IsUsableCoefficient(factor) && NotAboveLimit(rate, norm);
     result.component = series.id;
     result.conc1 = concentration;
     result.digits1 = certified.decimals;
@@ -144,6 +153,10 @@ int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
     if (ids.size() < kWindow) {
         AddMessage(context, JournalCategory::Calib, StringId::NotEnoughCalibrationChromatograms,
                    {mixture, static_cast<int>(ids.size()), static_cast<int>(kWindow)});
+        return Status::Failed;
+    }
+
+    if (!PressuresUsable(context, ids, JournalCategory::Calib)) {
         return Status::Failed;
     }
 
@@ -182,7 +195,8 @@ int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
             if (IsConditionallyConstant(context, record.id)) {
                 continue;
             }
-            CalibrationResult result = CalibrateComponent(context, c6plusMode, table, composition, record);
+            CalibrationResult result =
+                CalibrateComponent(context, c6plusMode, table, mixture, composition, record);
             ok = ok && result.isok;
             results.push_back(std::move(result));
         }

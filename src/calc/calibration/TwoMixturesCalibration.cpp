@@ -1,6 +1,8 @@
 #include "calc/calibration/TwoMixturesCalibration.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "calc/Status.h"
 #include "calc/calibration/AssignmentCalibration.h"
@@ -11,6 +13,14 @@
 namespace {
 constexpr int32_t kMethodC1 = 2; // В1
 constexpr int32_t kMethodC2 = 3; // В2
+
+// The general assignment serves all components and is named "*" in the journal.
+std::u16string AssignmentName(const CalcContext& context, const ComponentMixtures& assignment) {
+    if (assignment.component.empty()) {
+        return u"*";
+    }
+    return DisplayNameForComponent(context.aliases, assignment.component);
+}
 } // namespace
 
 int32_t CalibrateTwoMixtures(CalcContext& context, bool c6plusMode) {
@@ -20,21 +30,36 @@ int32_t CalibrateTwoMixtures(CalcContext& context, bool c6plusMode) {
     if (context.mixtures.empty()) {
         AddMessage(context, JournalCategory::Calib, StringId::NoCalibrationMixture, {});
     }
+    // An assignment that cannot be carried out fails the run: the components it was meant to calibrate
+    // would otherwise come out as 0 under a passed calibration.
+    bool allCarriedOut = true;
+    std::vector<const ComponentMixtures*> complete;
     for (const ComponentMixtures& assignment : context.mixtures) {
+        const std::u16string name = AssignmentName(context, assignment);
         if (assignment.first.empty()) {
-            AddMessage(context, JournalCategory::Calib, StringId::NoFirstCalibrationMixture,
-                       {DisplayNameForComponent(context.aliases, assignment.component)});
+            AddMessage(context, JournalCategory::Calib, StringId::NoFirstCalibrationMixture, {name});
         }
         if (assignment.second.empty()) {
-            AddMessage(context, JournalCategory::Calib, StringId::NoSecondCalibrationMixture,
-                       {DisplayNameForComponent(context.aliases, assignment.component)});
+            AddMessage(context, JournalCategory::Calib, StringId::NoSecondCalibrationMixture, {name});
         }
-        if (!assignment.first.empty() && !assignment.second.empty()) {
-            CalibrateAssignment(context, c6plusMode, assignment.first, assignment.second, assignment);
+        if (assignment.first.empty() || assignment.second.empty()) {
+            allCarriedOut = false;
+        } else {
+            complete.push_back(&assignment);
+        }
+    }
+    // The assignments named for one component first, the general ones after them: the general
+    // assignment only fills in the lines the named ones did not give, wherever the user listed it.
+    std::stable_partition(complete.begin(), complete.end(),
+                          [](const ComponentMixtures* assignment) { return !assignment->component.empty(); });
+    for (const ComponentMixtures* assignment : complete) {
+        if (CalibrateAssignment(context, c6plusMode, assignment->first, assignment->second, *assignment) !=
+            Status::Ok) {
+            allCarriedOut = false;
         }
     }
     context.calibrationKind = c6plusMode ? kMethodC2 : kMethodC1;
-    context.calibrationOk = !context.calibration.empty() &&
+    context.calibrationOk = allCarriedOut && !context.calibration.empty() &&
                             std::all_of(context.calibration.begin(), context.calibration.end(),
                                         [](const CalibrationResult& result) { return result.isok; });
     return context.calibrationOk ? Status::Ok : Status::Failed;

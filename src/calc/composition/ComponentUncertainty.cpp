@@ -4,6 +4,7 @@
 #include "calc/composition/CompositionLibrary.h"
 #include "calc/composition/LowerLimits.h"
 #include "calc/composition/MethodTable.h"
+#include "calc/composition/PeakFindings.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/ZeroTolerance.h"
@@ -13,6 +14,12 @@ namespace {
 // Method Б's table starts at 0.005 mol %; its extended range below that is method А's.
 constexpr double kExtendedRangeLowerMolPct = 0.001;
 constexpr double kExtendedRangeUpperMolPct = 0.005;
+
+// Rows the method gives an uncertainty for: measured components, not an unidentified peak (which has
+// no row in any table and is named as unidentified instead).
+bool TakesMethodUncertainty(const CalcSettings& settings, const ComponentResult& row) {
+    return !row.fixed && !IsMethaneByDifference(settings, row) && !IsUnidentifiedPeak(row.id);
+}
 
 void ReportMissingUncertainty(CalcContext& context, const MethodTable& table,
                               const std::u16string& componentId, double x) {
@@ -61,7 +68,7 @@ double UncertaintyByMethod(CalcContext& context, const std::u16string& component
 
 void ComputeRawUncertainty(CalcContext& context, std::vector<ComponentResult>& table) {
     for (ComponentResult& row : table) {
-        if (row.fixed || IsMethaneByDifference(context.settings, row)) {
+        if (!TakesMethodUncertainty(context.settings, row)) {
             continue;
         }
         row.rawUncertainty = UncertaintyByMethod(context, row.id, row.rawFraction);
@@ -85,14 +92,14 @@ void ComputeUncertainty(CalcContext& context, std::vector<ComponentResult>& tabl
             return;
         }
         for (ComponentResult& row : table) {
-            if (!row.fixed) {
+            if (TakesMethodUncertainty(settings, row)) {
                 row.uncertainty = UncertaintyByMethod(context, row.id, row.molarFraction);
             }
         }
         return;
     }
     for (ComponentResult& row : table) {
-        if (!row.fixed && row.accepted && !IsMethaneByDifference(settings, row)) {
+        if (row.accepted && TakesMethodUncertainty(settings, row)) {
             row.uncertainty = UncertaintyByMethod(context, row.id, row.molarFraction);
         }
     }

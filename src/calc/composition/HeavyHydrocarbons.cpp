@@ -1,5 +1,7 @@
 #include "calc/composition/HeavyHydrocarbons.h"
 
+#include <array>
+#include <span>
 #include <string_view>
 
 #include "data/ZeroTolerance.h"
@@ -19,17 +21,15 @@ void AddMember(PeakGroup& group, const ComponentResult& peak) {
     }
     group.area += peak.area;
 }
-} // namespace
 
-void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode) {
-    std::vector<PeakGroup> groups;
-    for (const std::u16string_view id : HeavyGroupIds(mode)) {
-        groups.push_back(PeakGroup{id});
-    }
+// Removes the members (groupOf gives the index of a peak's group, or -1 for a peak that stays) and
+// appends the groups that got a retention time.
+template <size_t N, typename GroupOf>
+void Regroup(std::vector<ComponentResult>& peaks, std::array<PeakGroup, N> groups, GroupOf groupOf) {
     std::vector<ComponentResult> kept;
-    kept.reserve(peaks.size() + groups.size());
+    kept.reserve(peaks.size() + N);
     for (auto& peak : peaks) {
-        const int index = HeavyGroupOf(peak.id, mode);
+        const int index = groupOf(peak);
         if (index < 0) {
             kept.push_back(std::move(peak));
             continue;
@@ -48,4 +48,16 @@ void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode 
         kept.push_back(std::move(record));
     }
     peaks = std::move(kept);
+}
+} // namespace
+
+void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode) {
+    const std::span<const std::u16string_view> ids = HeavyGroupIds(mode);
+    const auto groupOf = [mode](const ComponentResult& peak) { return HeavyGroupOf(peak.id, mode); };
+    if (mode == HeavyGroupMode::C6Plus) {
+        Regroup(peaks, std::array<PeakGroup, 1>{PeakGroup{ids[0]}}, groupOf);
+        return;
+    }
+    Regroup(peaks, std::array<PeakGroup, 3>{PeakGroup{ids[0]}, PeakGroup{ids[1]}, PeakGroup{ids[2]}},
+            groupOf);
 }

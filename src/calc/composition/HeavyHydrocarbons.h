@@ -8,7 +8,8 @@
 #include "data/ComponentResult.h"
 #include "data/HeavyGrouping.h"
 
-// Members (HeavyGroupOf) are removed and their areas added into their group; a group keeps the retention
-// time and height of its first member met while the group's area was still zero, and is appended at the
-// end of the list (in the order of HeavyGroupIds) when that retention time is above zero.
+// Members, chosen by HeavyGroupOf, are removed and their areas added into their group; a group keeps the
+// retention time and height of its first member met while the group's area was still zero, and is
+// appended at the end of the list (in the order c6, c7, c8, or as "c6plus") when that retention time is
+// above zero.
 void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode);

@@ -1,7 +1,9 @@
 #include "calc/composition/PeakConcentrations.h"
 
+#include <cmath>
 #include <string_view>
 
+#include "calc/calibration/CalibrationComparisons.h"
 #include "calc/calibration/NonLinearComponents.h"
 #include "calc/composition/CompositionLibrary.h"
 #include "calc/composition/MethodTable.h"
@@ -27,30 +29,37 @@ bool HasLowRangeLine(const CalcSettings& settings, std::u16string_view component
            IsNonLinearComponent(settings, componentId);
 }
 
-void SetConcentration(ComponentResult& peak, double molPct) {
-    peak.molarFraction = molPct;
-    peak.rawFraction = molPct;
+PeakCalibration Computed(double molPct) {
+    if (!std::isfinite(molPct)) {
+        return {PeakCalibrationState::NotComputable, 0.0};
+    }
+    return {PeakCalibrationState::Computed, molPct};
 }
 
-void ConcentrationsByFactor(const CalcContext& context, std::vector<ComponentResult>& peaks,
-                            C6PlusFactor c6plusFactor) {
-    for (ComponentResult& peak : peaks) {
-        std::u16string_view resultId = peak.id;
-        if (c6plusFactor == C6PlusFactor::C6PlusStar && peak.id == u"c6plus") {
-            resultId = u"c6plusstar";
-        }
-        if (const CalibrationResult* result = FirstResultOf(context, resultId)) {
-            SetConcentration(peak, ConcentrationByFactor(peak.area, result->midk));
-        }
+PeakCalibration ByFactor(const CalcContext& context, const ComponentResult& peak, C6PlusFactor c6plusFactor) {
+    std::u16string_view resultId = peak.id;
+    if (c6plusFactor == C6PlusFactor::C6PlusStar && peak.id == u"c6plus") {
+        resultId = u"c6plusstar";
     }
+    const CalibrationResult* result = FirstResultOf(context, resultId);
+    if (result == nullptr) {
+        return {PeakCalibrationState::NoResult, 0.0};
+    }
+    if (!IsUsableCoefficient(result->midk)) {
+        return {PeakCalibrationState::NotComputable, 0.0};
+    }
+    return Computed(ConcentrationByFactor(peak.area, result->midk));
 }
 
-void ConcentrationsByLine(const CalcContext& context, std::vector<ComponentResult>& peaks) {
-    for (ComponentResult& peak : peaks) {
-        if (const CalibrationResult* line = CalibrationLineFor(context, peak)) {
-            SetConcentration(peak, ConcentrationByLine(peak.area, line->inka, line->inkb));
-        }
+PeakCalibration ByLine(const CalcContext& context, const ComponentResult& peak) {
+    if (FirstResultOf(context, peak.id) == nullptr) {
+        return {PeakCalibrationState::NoResult, 0.0};
     }
+    const CalibrationResult* line = CalibrationLineFor(context, peak);
+    if (line == nullptr || !IsUsableCoefficient(line->inka) || !std::isfinite(line->inkb)) {
+        return {PeakCalibrationState::NotComputable, 0.0};
+    }
+    return Computed(ConcentrationByLine(peak.area, line->inka, line->inkb));
 }
 } // namespace
 
@@ -75,18 +84,27 @@ const CalibrationResult* CalibrationLineFor(const CalcContext& context, const Co
     });
 }
 
-void ComputePeakConcentrations(const CalcContext& context, std::vector<ComponentResult>& peaks,
-                               C6PlusFactor c6plusFactor) {
+PeakCalibration CalibratedConcentration(const CalcContext& context, const ComponentResult& peak,
+                                        C6PlusFactor c6plusFactor) {
     switch (context.calibrationKind) {
     case kMethodA:
     case kMethodB:
-        ConcentrationsByFactor(context, peaks, c6plusFactor);
-        return;
+        return ByFactor(context, peak, c6plusFactor);
     case kMethodC1:
     case kMethodC2:
-        ConcentrationsByLine(context, peaks);
-        return;
+        return ByLine(context, peak);
     default:
-        return;
+        return {PeakCalibrationState::NoResult, 0.0};
+    }
+}
+
+void ComputePeakConcentrations(const CalcContext& context, std::vector<ComponentResult>& peaks,
+                               C6PlusFactor c6plusFactor) {
+    for (ComponentResult& peak : peaks) {
+        const PeakCalibration calibrated = CalibratedConcentration(context, peak, c6plusFactor);
+        if (calibrated.state == PeakCalibrationState::Computed) {
+            peak.molarFraction = calibrated.molPct;
+            peak.rawFraction = calibrated.molPct;
+        }
     }
 }

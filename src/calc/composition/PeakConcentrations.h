@@ -21,8 +21,27 @@ enum class C6PlusFactor {
 // the line needed is missing.
 const CalibrationResult* CalibrationLineFor(const CalcContext& context, const ComponentResult& peak);
 
+// What the calibration gives for a peak: its molar fraction, no calibration result of its component at
+// all, or a result that cannot give one (a missing low-range or normal line, a factor or slope that is
+// zero, negative or not finite, a fraction that is not finite).
+enum class PeakCalibrationState {
+    Computed,
+    NoResult,
+    NotComputable,
+};
+
+struct PeakCalibration {
+    PeakCalibrationState state = PeakCalibrationState::NoResult;
+    double molPct = 0.0; // the molar fraction when computed, else 0
+};
+
+// The molar fraction of one peak by the method the context's calibration was computed by
+// (calibrationKind); any other method has no result for any peak.
+PeakCalibration CalibratedConcentration(const CalcContext& context, const ComponentResult& peak,
+                                        C6PlusFactor c6plusFactor);
+
 // Writes each peak's molar fraction into both molarFraction and rawFraction by the method the context's
-// calibration was computed by (calibrationKind); a peak without a calibration result, and every peak
-// under another method, keeps 0.
+// calibration was computed by (calibrationKind); a peak whose fraction is not computed keeps 0 (the
+// composition names such peaks and fails, see PeakFindings.h).
 void ComputePeakConcentrations(const CalcContext& context, std::vector<ComponentResult>& peaks,
                                C6PlusFactor c6plusFactor);

@@ -1,6 +1,7 @@
 #include "calc/composition/Repeatability.h"
 
 #include "calc/composition/LowerLimits.h"
+#include "calc/composition/PeakFindings.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "text/StringIds.gen.h"
@@ -10,8 +11,10 @@ bool CheckRepeatability(CalcContext& context, std::vector<ComponentResult>& tabl
     const bool processChromatograph = !settings.LaboratoryChromatograph();
     bool passed = true;
     for (ComponentResult& row : table) {
+        // An unidentified peak has no fraction and no uncertainty to compare: it is named elsewhere,
+        // not failed on a comparison of zeros.
         if (processChromatograph || row.fixed || IsBelowLowerLimit(row) ||
-            IsMethaneByDifference(settings, row)) {
+            IsMethaneByDifference(settings, row) || IsUnidentifiedPeak(row.id)) {
             row.accepted = true;
             continue;
         }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/Status.h"
+#include "calc/checks/AssayPressure.h"
 #include "calc/composition/ComponentOrder.h"
 #include "calc/composition/ComponentUncertainty.h"
 #include "calc/composition/ConditionallyConstant.h"
@@ -16,6 +17,7 @@
 #include "calc/composition/MeasurementSelection.h"
 #include "calc/composition/MethaneBalance.h"
 #include "calc/composition/MethodTable.h"
+#include "calc/composition/PeakFindings.h"
 #include "calc/composition/Repeatability.h"
 #include "calc/composition/SumCheck.h"
 #include "calc/composition/VolumeMassFractions.h"
@@ -23,9 +25,17 @@
 #include "text/StringIds.gen.h"
 
 namespace {
+// Which component table is built: the main one names the unidentified peaks; the second one of method Б
+// would only repeat that.
+enum class TableKind {
+    Main,
+    Second,
+};
+
 // From the selection of the chromatograms to the acceptability of the two measurements; repeatability
-// receives whether every row was accepted. Status 0 or the failure of the selection or the peak loading.
-int32_t BuildComponentTable(CalcContext& context, C6PlusFactor c6plusFactor,
+// receives whether every row was accepted. Status 0, the failure of the selection or the peak loading,
+// or -1 when a chromatogram lacks the pressure its correction needs or a peak cannot be given a fraction.
+int32_t BuildComponentTable(CalcContext& context, TableKind kind, C6PlusFactor c6plusFactor,
                             std::vector<Measurement>& measurements, std::vector<ComponentResult>& table,
                             bool& repeatabilityPassed) {
     std::vector<int64_t> assayIds;
@@ -33,11 +43,20 @@ int32_t BuildComponentTable(CalcContext& context, C6PlusFactor c6plusFactor,
     if (status != Status::Ok) {
         return status;
     }
+    if (!PressuresUsable(context, assayIds, JournalCategory::Comp)) {
+        return Status::Failed;
+    }
     status = LoadMeasurements(context, assayIds, c6plusFactor, measurements);
     if (status != Status::Ok) {
         return status;
     }
+    if (!CheckPeakCalibrations(context, measurements, c6plusFactor)) {
+        return Status::Failed;
+    }
     CombineMeasurements(measurements, table);
+    if (kind == TableKind::Main) {
+        ReportUnidentifiedPeaks(context, table);
+    }
     AddConstantComponents(context.constants, table);
     AssignLowerLimits(context.settings, table);
     BalanceMethane(context.settings, table);
@@ -60,8 +79,8 @@ bool HasCalibrationResult(const CalcContext& context, std::u16string_view compon
 int32_t BuildSecondComponentTable(CalcContext& context) {
     std::vector<Measurement> measurements;
     bool repeatabilityPassed = false;
-    const int32_t status = BuildComponentTable(context, C6PlusFactor::C6PlusStar, measurements,
-                                               context.components2, repeatabilityPassed);
+    const int32_t status = BuildComponentTable(context, TableKind::Second, C6PlusFactor::C6PlusStar,
+                                               measurements, context.components2, repeatabilityPassed);
     if (status != Status::Ok) {
         return status;
     }
@@ -76,8 +95,8 @@ int32_t RunComposition(CalcContext& context) {
     context.components2.clear();
 
     bool repeatabilityPassed = false;
-    const int32_t status = BuildComponentTable(context, C6PlusFactor::C6Plus, context.measurements,
-                                               context.components, repeatabilityPassed);
+    const int32_t status = BuildComponentTable(context, TableKind::Main, C6PlusFactor::C6Plus,
+                                               context.measurements, context.components, repeatabilityPassed);
     if (status != Status::Ok) {
         return status;
     }

@@ -21,24 +21,36 @@ double Mean(std::span<const double> values) {
     if (values.empty()) {
         return 0.0;
     }
+    const auto count = static_cast<double>(values.size());
     double sum = 0.0;
     for (const double value : values) {
         sum += value;
     }
-    return sum / static_cast<double>(values.size());
+    if (std::isfinite(sum)) {
+        return sum / count;
+    }
+    // Values near the largest double overflow the plain sum; their shares of the mean do not.
+    double mean = 0.0;
+    for (const double value : values) {
+        mean += value / count;
+    }
+    return mean;
 }
 
 double RelativeStandardDeviationPct(std::span<const double> areas) {
     if (!AreJudgeable(areas)) {
         return 0.0;
     }
+    // Deviations relative to the mean: areas that differ by hundreds of orders of magnitude would
+    // overflow the squares of the plain deviations, while relative ones stay bounded by the count.
     const double mean = Mean(areas);
     double squares = 0.0;
     for (const double area : areas) {
-        squares += (area - mean) * (area - mean);
+        const double relative = area / mean - 1.0;
+        squares += relative * relative;
     }
-    const double deviation = std::sqrt(squares / static_cast<double>(areas.size() - 1));
-    return deviation / mean * 100.0;
+    const double deviation = std::sqrt(squares / static_cast<double>(areas.size() - 1)) * 100.0;
+    return std::isfinite(deviation) ? deviation : 0.0;
 }
 
 double RelativeRangePct(std::span<const double> areas) {
@@ -46,7 +58,8 @@ double RelativeRangePct(std::span<const double> areas) {
         return 0.0;
     }
     const auto [smallest, largest] = std::minmax_element(areas.begin(), areas.end());
-    return (*largest - *smallest) / Mean(areas) * 100.0;
+    const double range = (*largest - *smallest) / Mean(areas) * 100.0;
+    return std::isfinite(range) ? range : 0.0;
 }
 
 } // namespace gost31371

@@ -49,7 +49,11 @@ SumResult MethaneUncertaintyPct(std::span<const FractionEntry> entries) {
 }
 
 SumResult NormalizeFractions(std::span<FractionEntry> entries, double total) {
-    if (!IsAboveZero(total) || !AllValuesFinite(entries)) {
+    // A negative amount has no share of a whole; with one among them the sum can be near zero while the
+    // values are not, and the scaled values would overflow.
+    const bool usable = std::all_of(entries.begin(), entries.end(),
+                                    [](const FractionEntry& entry) { return IsNotNegative(entry.value); });
+    if (!IsAboveZero(total) || !usable) {
         return {false, 0.0};
     }
     double sum = 0.0;
@@ -62,6 +66,13 @@ SumResult NormalizeFractions(std::span<FractionEntry> entries, double total) {
     const double scale = total / sum;
     if (!std::isfinite(scale)) {
         return {false, 0.0};
+    }
+    // Every scaled value is checked before any is written, so that a rejection leaves all of them as
+    // they were.
+    for (const FractionEntry& entry : entries) {
+        if (!std::isfinite(entry.value * scale)) {
+            return {false, 0.0};
+        }
     }
     for (FractionEntry& entry : entries) {
         entry.value *= scale;

@@ -23,7 +23,8 @@ SumResult MethaneByDifferencePct(std::span<const FractionEntry> entries);
 SumResult MethaneUncertaintyPct(std::span<const FractionEntry> entries);
 
 // Scales the values in place so that they sum to total; returns their sum before scaling. Nothing is
-// changed and the result is invalid when the total or the sum is not above zero or a value is not finite.
+// changed and the result is invalid when the total or the sum is not above zero, a value is negative or not
+// finite, or a scaled value would not be finite.
 SumResult NormalizeFractions(std::span<FractionEntry> entries, double total);
 
 } // namespace gost31371

@@ -54,12 +54,15 @@ TARVEL_EXPORT void VolumeFraction(const Fraction_t* molarFractions, Fraction_t* 
             return;
         }
         GasSums sums;
-        const bool valid = SumGas(molarFractions, count, true, sums) == 0 && sums.total > kZeroTolerance;
+        const bool valid = SumGas(molarFractions, count, true, sums) == 0 && std::isfinite(sums.total) &&
+                           sums.total > kZeroTolerance;
         for (unsigned int i = 0; i < count; ++i) {
             double volume = kNaN;
             if (valid) {
+                // The share first: a fraction near the largest double times 100 would overflow, while
+                // its share of the finite total is at most one.
                 const ComponentData* component = FindComponent(molarFractions[i].component);
-                volume = 100.0 * molarFractions[i].fraction * CompressionFactor0C(*component) / sums.total;
+                volume = 100.0 * (molarFractions[i].fraction * CompressionFactor0C(*component) / sums.total);
             }
             CopyIdentifier(molarFractions[i].component, volumeFractions[i].component);
             volumeFractions[i].fraction = volume;
@@ -125,10 +128,22 @@ TARVEL_EXPORT double Normalize(double* values, unsigned int count) {
         for (unsigned int i = 0; i < count; ++i) {
             sum += values[i];
         }
-        if (std::isfinite(sum) && sum > kZeroTolerance) {
-            for (unsigned int i = 0; i < count; ++i) {
-                values[i] = 100.0 * values[i] / sum;
+        // A sum that overflows cannot be computed: NaN, as everywhere in this interface.
+        if (!std::isfinite(sum)) {
+            return kNaN;
+        }
+        if (!(sum > kZeroTolerance)) {
+            return sum;
+        }
+        // Every share is checked before any is written: beside negative values the sum can be small
+        // while a value is not, and its share would overflow.
+        for (unsigned int i = 0; i < count; ++i) {
+            if (!std::isfinite(100.0 * (values[i] / sum))) {
+                return kNaN;
             }
+        }
+        for (unsigned int i = 0; i < count; ++i) {
+            values[i] = 100.0 * (values[i] / sum);
         }
         return sum;
     });

@@ -1,5 +1,6 @@
 #include "gost/gost34704/Selection.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gost/gost34704/GasSums.h"
@@ -52,9 +53,15 @@ int UsedMixtureNumber(int choice, int row) {
 }
 
 void InitialSplit(const double* simple4, int choice, Split& mixes) {
+    // Amounts relative to the largest one: amounts near the largest double would overflow their sum and
+    // the shares, while the relative ones sum to at least one and at most four.
+    double largest = 0.0;
+    for (int i = 0; i < kSimplifiedCount; ++i) {
+        largest = std::max(largest, simple4[i]);
+    }
     double total = 0.0;
     for (int i = 0; i < kSimplifiedCount; ++i) {
-        total += simple4[i];
+        total += simple4[i] / largest;
     }
     for (int component = 0; component < kSimplifiedCount; ++component) {
         int holders = 0;
@@ -63,7 +70,7 @@ void InitialSplit(const double* simple4, int choice, Split& mixes) {
                 ++holders;
             }
         }
-        const double share = 100.0 * simple4[component] / total / holders;
+        const double share = 100.0 * (simple4[component] / largest) / total / holders;
         for (int row = 0; row < kUsedMixtureCount; ++row) {
             const bool holds = Contains(PartialMixtureAt(UsedMixtureNumber(choice, row)), component);
             mixes[row][component] = holds ? share : 0.0;

@@ -3,6 +3,7 @@
 #include "gost/gost6976/include/Tarvel3136921.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 #include "gost/common/BoundaryGuard.h"
@@ -22,6 +23,14 @@ int32_t Fail(Status3136921 status) {
 
 void Clear(PhysicalProperties* record) {
     std::fill(std::begin(record->value), std::end(record->value), 0.0);
+}
+
+// Inputs that pass every check one by one can still combine into a result that is not finite (a
+// caller's table with a molar mass near zero, an uncertainty of 1e160): such a call fails rather than
+// hand infinities to the caller as a success.
+bool AllFinite(const double (&values)[kPhysicalPropertyCount]) {
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double value) { return std::isfinite(value); });
 }
 
 bool IsCorrelationMode(int32_t mode) {
@@ -99,6 +108,9 @@ TARVEL_EXPORT int32_t Calc3136921(const void* table, int32_t rowCount, const Pro
         if (const int32_t status = gost6976::ComputeProperties(gas, conditions, state)) {
             return status;
         }
+        if (!AllFinite(state.value)) {
+            return Fail(Status3136921::NonFiniteResult);
+        }
         std::copy(std::begin(state.value), std::end(state.value), values->value);
         return 0;
     });
@@ -137,6 +149,9 @@ TARVEL_EXPORT int32_t Calc3136921U(const void* table, int32_t rowCount, const Pr
         }
         double expanded[kPhysicalPropertyCount];
         gost6976::ComputeExpandedUncertainties(gas, conditions, state, covariance, expanded);
+        if (!AllFinite(state.value) || !AllFinite(expanded)) {
+            return Fail(Status3136921::NonFiniteResult);
+        }
         std::copy(std::begin(expanded), std::end(expanded), expandedUncertainties->value);
         return 0;
     });

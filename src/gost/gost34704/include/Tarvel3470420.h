@@ -59,8 +59,8 @@ TARVEL_EXPORT void ThreeMix(const double* simple4, int choice, double (&mixes)[3
 TARVEL_EXPORT void CalcMN(double (&methaneNumbers)[3], double (&mixes)[3][4], int choice);
 
 // Rescales values in place to a sum of 100 and returns the sum before rescaling. Values are left as they
-// are when the sum is not finite or not above 2^-52; the sum is returned all the same (0 for a null
-// pointer or no values).
+// are when the sum is not above 2^-52 (the sum is returned all the same; 0 for a null pointer or no
+// values), and when the sum or a rescaled value would not be finite (NaN is returned then).
 TARVEL_EXPORT double Normalize(double* values, unsigned int count);
 
 // The fraction of one component (the sum over rows with that identifier); 0 when absent or when a pointer

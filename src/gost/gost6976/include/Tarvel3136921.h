@@ -105,6 +105,7 @@ enum class Status3136921 : int32_t {
     InvalidCorrelationMode = 11,       // not -1, 0 or 1
     NonPositiveCompressionFactor = 12, // the gas lies far outside the method's range
     InternalFailure = 13,              // the calculation could not run (no memory)
+    NonFiniteResult = 14,              // a result would not be finite (inputs far outside any real gas)
 };
 
 extern "C" {
