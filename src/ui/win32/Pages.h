@@ -35,6 +35,7 @@ INT_PTR CALLBACK ComponentsPageProcedure(HWND page, UINT message, WPARAM wParam,
 INT_PTR CALLBACK CalculationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MethaneNumberPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ChromatogramsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ExportPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 // Pages whose behaviour is not built yet: their controls are shown disabled.
 INT_PTR CALLBACK InertPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
