@@ -298,6 +298,42 @@ TEST_F(SelectionTest, CopiesPeakTablesWithCtrlEAndOpensChromatogramsInTheHost) {
     EXPECT_EQ(opened.size(), 4u);
 }
 
+// A database that cannot be opened: each operation shows the error and the page and the dialog stay
+// usable with the list as it was.
+TEST_F(SelectionTest, DatabaseFailuresAreShownAndLeaveThePageUsable) {
+    Prepare(0, 0);
+    AddBatch(kAnalysis, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 2);
+    const std::wstring path(database.begin(), database.end());
+    const std::wstring away = path + L".away";
+    ASSERT_TRUE(MoveFileW(path.c_str(), away.c_str()));
+    {
+        BoxCatcher catcher;
+        PressCtrlKey(list, 'R');
+        SelectRows(list, {0});
+        PressCtrlKey(list, 'E');
+        ASSERT_EQ(catcher.boxes.size(), 2u);
+        for (const CaughtBox& box : catcher.boxes) {
+            EXPECT_EQ(box.caption, L"Ошибка");
+            EXPECT_FALSE(box.text.empty());
+        }
+    }
+    const std::vector<std::wstring> analysis = Expected(false, [](const sim::AssayRow&) { return true; });
+    EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>{analysis[0], analysis[1]}));
+    {
+        BoxCatcher catcher;
+        EXPECT_TRUE(WithModalDialog(page, kControl, kSelectionCaption, [](HWND dialog) {
+            EXPECT_EQ(ListView_GetItemCount(GetDlgItem(dialog, 1013)), 0);
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }));
+        EXPECT_FALSE(catcher.boxes.empty());
+    }
+    ASSERT_TRUE(MoveFileW(away.c_str(), path.c_str()));
+    AddBatch(kControl, 0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(ListView_GetItemCount(list), 5);
+}
+
 struct FilterCase {
     const char* name;
     int combo;           // 0: the sample field
