@@ -306,6 +306,7 @@ TEST_F(SelectionTest, DatabaseFailuresAreShownAndLeaveThePageUsable) {
     ASSERT_EQ(ListView_GetItemCount(list), 2);
     const std::wstring path(database.begin(), database.end());
     const std::wstring away = path + L".away";
+    DeleteFileW(away.c_str()); // left by an interrupted run
     ASSERT_TRUE(MoveFileW(path.c_str(), away.c_str()));
     {
         BoxCatcher catcher;

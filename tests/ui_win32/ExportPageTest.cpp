@@ -46,6 +46,11 @@ protected:
         // The temporary folder of the export, with a space in its path.
         temp = std::wstring(folder.begin(), folder.end()) + L"temp dir\\";
         CreateDirectoryW(temp.c_str(), nullptr);
+        // The scratch folder outlives a run: start without the files of the last one.
+        for (const std::wstring& file : ExportFiles(temp)) {
+            DeleteFileW(file.c_str());
+        }
+        DeleteFileW((std::wstring(folder.begin(), folder.end()) + L"received.json").c_str());
         for (const wchar_t* name : {L"TMP", L"TEMP"}) {
             wchar_t value[MAX_PATH] = {};
             saved.emplace_back(name, GetEnvironmentVariableW(name, value, MAX_PATH) > 0 ? value : L"");

@@ -3,7 +3,10 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ResourceIds.h"
 #include "data/DataBaseHandle.h"
