@@ -205,6 +205,40 @@ TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
     Screenshot(main, "page00_chromatograms_batches");
 }
 
+// The keys of the buttons, with method В2 and a process chromatograph: Ctrl+G asks for five
+// calibration chromatograms, Ctrl+J for three control ones, Ctrl+H for one analysis.
+TEST_F(SelectionTest, KeysOpenTheDialogForEachKindOfBatch) {
+    Prepare(3, 1);
+    struct Case {
+        UINT key;
+        bool calibration;
+        size_t count;
+        const wchar_t* role;
+    };
+    const Case cases[] = {
+        {'G', true, 5, L"Градуировка"}, {'J', true, 3, L"Контроль"}, {'H', false, 1, L"Анализ"}};
+    int start = 0;
+    for (const Case& test : cases) {
+        SCOPED_TRACE(static_cast<char>(test.key));
+        const int before = ListView_GetItemCount(list);
+        const std::vector<std::wstring> listed =
+            Expected(test.calibration, [](const sim::AssayRow&) { return true; });
+        ASSERT_TRUE(WithModalAction([&] { PressCtrlKey(list, test.key); }, kSelectionCaption,
+                                    [&](HWND dialog) {
+                                        HWND results = GetDlgItem(dialog, 1013);
+                                        EXPECT_EQ(ColumnTexts(results, 0), listed);
+                                        NotifyRowClick(results, start);
+                                        EXPECT_EQ(static_cast<size_t>(SelectedCount(results)), test.count);
+                                        PressOk(dialog);
+                                    }));
+        PumpMessages();
+        ASSERT_EQ(static_cast<size_t>(ListView_GetItemCount(list)), before + test.count);
+        EXPECT_EQ(ColumnTexts(list, 5).back(), test.role);
+        EXPECT_EQ(ColumnTexts(list, 1)[static_cast<size_t>(before)], listed[static_cast<size_t>(start)]);
+        start += static_cast<int>(test.count);
+    }
+}
+
 // Two batches added within one second get stamps of their own: a click selects one batch, deleting
 // one of its rows removes that batch alone.
 TEST_F(SelectionTest, BatchesAddedWithinOneSecondAreSelectedAndDeletedApart) {

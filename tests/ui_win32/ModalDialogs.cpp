@@ -40,14 +40,23 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-bool WithModalDialog(HWND window, int button, const std::wstring& caption,
+bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
                      const std::function<void(HWND dialog)>& script) {
     g_pending = PendingScript{caption, &script, 0, false};
     g_pending.timer = SetTimer(nullptr, 0, 50, &RunScript);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+    open();
     KillTimer(nullptr, g_pending.timer);
     return g_pending.ran;
+}
+
+bool WithModalDialog(HWND window, int button, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script) {
+    return WithModalAction(
+        [&] {
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+        },
+        caption, script);
 }
 
 void PumpFor(DWORD milliseconds) {

@@ -14,6 +14,10 @@ namespace ui {
 bool WithModalDialog(HWND window, int button, const std::wstring& caption,
                      const std::function<void(HWND dialog)>& script);
 
+// The same for any action that opens the dialog (a key, a notification).
+bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script);
+
 // Runs the thread's messages for the given time (timers included).
 void PumpFor(DWORD milliseconds);
 
