@@ -114,3 +114,4 @@
 
 // Dialogs that edit the calculation's inputs.
 #include "ResourceIdsInputs.h"
+#include "ResourceIdsAssays.h"

@@ -19,7 +19,17 @@ HandOverCommand MakeHandOverCommand(std::u16string_view program, std::u16string_
         return command;
     }
     command.parameters = parameters.substr(0, placeholder);
+    // The receiving program splits its command line at spaces: a path holding one is quoted, unless
+    // the user already put quotes around the placeholder.
+    const bool quoted = placeholder > 0 && parameters[placeholder - 1] == u'"';
+    const bool quote = !quoted && exportedPath.find(u' ') != std::u16string_view::npos;
+    if (quote) {
+        command.parameters += u'"';
+    }
     command.parameters += exportedPath;
+    if (quote) {
+        command.parameters += u'"';
+    }
     command.parameters += parameters.substr(placeholder + 2);
     return command;
 }

@@ -22,7 +22,8 @@ struct HandOverCommand {
 
 // With an empty program: the exported file with empty parameters. Otherwise the program, and the
 // parameters with their first "%F" replaced by exportedPath (further "%F" stay; without "%F" the
-// parameters are unchanged). The result is not cut to any length: the shell takes longer parameters.
+// parameters are unchanged); a path holding a space is put in quotes unless a quote precedes "%F".
+// The result is not cut to any length: the shell takes longer parameters.
 HandOverCommand MakeHandOverCommand(std::u16string_view program, std::u16string_view parameters,
                                     std::u16string_view exportedPath);
 

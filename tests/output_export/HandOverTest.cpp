@@ -46,6 +46,26 @@ TEST(HandOverCommand, PlaceholderReplacedOnceWhereverItStands) {
     }
 }
 
+// A path with a space reaches the receiving program as one argument.
+TEST(HandOverCommand, PathWithSpaceIsQuotedOnce) {
+    const char16_t* path = u"C:\\Documents and Settings\\EXP1.tmp.xml";
+    struct Case {
+        const char16_t* parameters;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        {u"/C move /Y %F C:\\out", u"/C move /Y \"C:\\Documents and Settings\\EXP1.tmp.xml\" C:\\out"},
+        {u"\"%F\" x", u"\"C:\\Documents and Settings\\EXP1.tmp.xml\" x"},
+        {u"%F", u"\"C:\\Documents and Settings\\EXP1.tmp.xml\""},
+    };
+    for (const Case& test : cases) {
+        EXPECT_TRUE(MakeHandOverCommand(u"p", test.parameters, path).parameters == test.expected)
+            << static_cast<int>(&test - cases);
+    }
+    // Opened with its associated program, the path is the file to open and stays bare.
+    EXPECT_TRUE(MakeHandOverCommand(u"", u"%F", path).file == path);
+}
+
 // A path that itself holds "%F" is inserted as it is, not replaced again.
 TEST(HandOverCommand, PathHoldingPlaceholderIsNotReplacedAgain) {
     const HandOverCommand command = MakeHandOverCommand(u"p", u"a %F b %F", u"/x/%F/y");

@@ -163,6 +163,48 @@ TEST(AssayBatches, RequiredSizesOfTheSelectionDialog) {
     }
 }
 
+Assay Stamped(uint32_t stamp) {
+    Assay assay;
+    assay.groupStamp = stamp;
+    return assay;
+}
+
+// A batch added within the second of another, or of several, takes the next number nobody holds.
+TEST(AssayBatches, GroupStampIsTheTimeOrTheNextFreeNumber) {
+    struct Case {
+        std::vector<uint32_t> held;
+        uint32_t now;
+        uint32_t stamp;
+    };
+    const Case cases[] = {
+        {{}, 1000, 1000},
+        {{999, 1001}, 1000, 1000},
+        {{1000}, 1000, 1001},
+        {{1000, 1000, 1001, 1003}, 1000, 1002},
+        {{0xFFFFFFFEu, 0xFFFFFFFFu}, 0xFFFFFFFEu, 0},
+    };
+    for (const Case& test : cases) {
+        CalcContext context;
+        for (uint32_t stamp : test.held) {
+            context.assays.push_back(Stamped(stamp));
+        }
+        EXPECT_EQ(NextGroupStamp(context, test.now), test.stamp) << test.now;
+    }
+}
+
+TEST(AssayBatches, DeletingRemovesEveryRecordOfTheChosenStamps) {
+    CalcContext context;
+    for (uint32_t stamp : {5u, 7u, 5u, 9u, 7u, 5u}) {
+        context.assays.push_back(Stamped(stamp));
+    }
+    const uint32_t chosen[] = {5, 9};
+    EXPECT_EQ(DeleteBatches(context, chosen), 4u);
+    ASSERT_EQ(context.assays.size(), 2u);
+    EXPECT_EQ(context.assays[0].groupStamp, 7u);
+    EXPECT_EQ(context.assays[1].groupStamp, 7u);
+    EXPECT_EQ(DeleteBatches(context, {}), 0u);
+}
+
 // A database of three assays for the list operations; removed at the end.
 class AssayDatabase : public testing::Test {
 protected:

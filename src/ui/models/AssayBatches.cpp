@@ -37,6 +37,23 @@ AddBatchResult AddAssayBatch(CalcContext& context, DataBase::Handle& handle, std
     return AddBatchResult::Added;
 }
 
+uint32_t NextGroupStamp(const CalcContext& context, uint32_t now) {
+    uint32_t stamp = now;
+    while (std::any_of(context.assays.begin(), context.assays.end(),
+                       [stamp](const Assay& assay) { return assay.groupStamp == stamp; })) {
+        ++stamp;
+    }
+    return stamp;
+}
+
+size_t DeleteBatches(CalcContext& context, std::span<const uint32_t> stamps) {
+    const size_t before = context.assays.size();
+    std::erase_if(context.assays, [stamps](const Assay& assay) {
+        return std::find(stamps.begin(), stamps.end(), assay.groupStamp) != stamps.end();
+    });
+    return before - context.assays.size();
+}
+
 size_t RefreshAssayList(CalcContext& context, DataBase::Handle& handle) {
     size_t found = 0;
     for (Assay& assay : context.assays) {

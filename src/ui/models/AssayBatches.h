@@ -31,6 +31,14 @@ enum class AddBatchResult : int32_t {
 AddBatchResult AddAssayBatch(CalcContext& context, DataBase::Handle& handle, std::span<const int64_t> ids,
                              AssayRole role, uint32_t groupStamp);
 
+// The group stamp of a batch added at time now: now itself, or the next number above it that no record
+// carries yet, so that two batches added within one second stay apart and deleting one never deletes
+// the other.
+uint32_t NextGroupStamp(const CalcContext& context, uint32_t now);
+
+// Removes every record whose group stamp is one of stamps: whole batches go. Returns how many.
+size_t DeleteBatches(CalcContext& context, std::span<const uint32_t> stamps);
+
 // Copies the database fields of every record from its assay row; a record whose assay no longer exists
 // keeps its fields. Returns how many records were found.
 size_t RefreshAssayList(CalcContext& context, DataBase::Handle& handle);

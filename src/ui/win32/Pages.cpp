@@ -16,7 +16,7 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
     {StringId::TabCalculation, IDD_PAGE_CALCULATION, false, &CalculationPageProcedure},
     {StringId::TabMethaneNumber, IDD_PAGE_METHANE_NUMBER, false, &MethaneNumberPageProcedure},
     {StringId::TabReport, IDD_PAGE_REPORT, false, &ReportPageProcedure},
-    {StringId::TabExport, IDD_PAGE_EXPORT, false, &InertPageProcedure},
+    {StringId::TabExport, IDD_PAGE_EXPORT, false, &ExportPageProcedure},
     {StringId::TabMixtures, IDD_PAGE_MIXTURES, true, &MixturesPageProcedure},
     {StringId::TabAliases, IDD_PAGE_ALIASES, true, &AliasesPageProcedure},
     {StringId::TabConstants, IDD_PAGE_CONSTANTS, true, &ConstantsPageProcedure},

@@ -1,0 +1,496 @@
+// The chromatograms page and its selection dialog on a simulated database whose chromatograms the tests
+// know: batches of each kind added through the real dialog, duplicates, deleting and selecting whole
+// batches, the check boxes, refreshing, the search filters and its delay, copying peaks and opening
+// chromatograms in the host.
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include <ctime>
+#include <functional>
+
+#include "ModalDialogs.h"
+#include "SelectionDatabase.h"
+#include "WindowFixture.h"
+#include "text/Format.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kSelectionCaption[] = L"Выбор хроматограм";
+constexpr int kRefresh = 1044;
+constexpr int kAnalysis = 1101;
+constexpr int kCalibration = 1102;
+constexpr int kControl = 1103;
+
+std::wstring Wide(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::vector<std::wstring> ColumnTexts(HWND list, size_t column) {
+    std::vector<std::wstring> texts;
+    for (const auto& row : Rows(list)) {
+        texts.push_back(column < row.size() ? row[column] : std::wstring());
+    }
+    return texts;
+}
+
+std::vector<int> SelectedRowsOf(HWND list) {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void PressOk(HWND dialog) {
+    SendMessageW(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+class SelectionTest : public WindowTest {
+protected:
+    // The database and an empty list with the calibration method and chromatograph type of the test.
+    void Prepare(int32_t calibrationMethod, int32_t deviceType) {
+        const std::u16string path = folder + u"selection.db";
+        now = static_cast<int64_t>(std::time(nullptr));
+        made = MakeSelectionDatabase(path, now);
+        hosted.reset(); // the host writes its profile back when it closes
+        ASSERT_TRUE(WriteSelectionProfile(profile, calibrationMethod, deviceType));
+        UseDatabase(path);
+        main = Open();
+        ASSERT_NE(main, nullptr);
+        page = CurrentPage(main);
+        list = PageList(main);
+        ASSERT_EQ(ListView_GetItemCount(list), 0);
+    }
+
+    // The UUIDs the dialog must list for a role and a filter, newest first.
+    std::vector<std::wstring> Expected(bool calibration,
+                                       const std::function<bool(const sim::AssayRow&)>& filter) const {
+        std::vector<std::wstring> uuids;
+        for (const SelectionAssay& assay : made.assays) {
+            if (assay.row.calibration == calibration && filter(assay.row)) {
+                uuids.push_back(Wide(assay.row.uuid));
+            }
+        }
+        return uuids;
+    }
+
+    // Adds the batch the dialog picks with one click on row, with OK.
+    void AddBatch(int button, int row) {
+        BoxCatcher catcher;
+        ASSERT_TRUE(WithModalDialog(page, button, kSelectionCaption, [row](HWND dialog) {
+            NotifyRowClick(GetDlgItem(dialog, 1013), row);
+            PressOk(dialog);
+        }));
+        PumpMessages();
+        boxes = catcher.boxes;
+    }
+
+    const SelectionAssay& AssayOfUuid(const std::wstring& uuid) const {
+        for (const SelectionAssay& assay : made.assays) {
+            if (Wide(assay.row.uuid) == uuid) {
+                return assay;
+            }
+        }
+        ADD_FAILURE() << "no assay " << Narrow(uuid);
+        return made.assays.front();
+    }
+
+    int64_t now = 0;
+    SelectionDatabase made;
+    HWND main = nullptr;
+    HWND page = nullptr;
+    HWND list = nullptr;
+    std::vector<CaughtBox> boxes; // shown while the last batch was added
+};
+
+bool HeaderChecked(HWND list) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(list), 0, &item);
+    return (item.fmt & HDF_CHECKED) != 0;
+}
+
+void ClickHeaderCheckBox(HWND page, HWND list) {
+    NMHEADERW click{};
+    click.hdr.hwndFrom = ListView_GetHeader(list);
+    click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(click.hdr.hwndFrom));
+    click.hdr.code = HDN_ITEMSTATEICONCLICK;
+    click.iItem = 0;
+    SendMessageW(page, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+std::vector<bool> Checks(HWND list) {
+    std::vector<bool> checks;
+    for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+        checks.push_back(ListView_GetCheckState(list, row) != 0);
+    }
+    return checks;
+}
+
+// Method В1 demands five calibration chromatograms; control three; a laboratory chromatograph two.
+TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
+    Prepare(2, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 0);
+    const std::vector<std::wstring> calibration = Expected(true, [](const sim::AssayRow&) { return true; });
+    const std::vector<std::wstring> analysis = Expected(false, [](const sim::AssayRow&) { return true; });
+    ASSERT_TRUE(WithModalDialog(page, kCalibration, kSelectionCaption, [&](HWND dialog) {
+        HWND results = GetDlgItem(dialog, 1013);
+        EXPECT_EQ(ColumnTexts(results, 0), calibration);
+        EXPECT_EQ(HeaderTexts(results), (std::vector<std::wstring>{L"UUID", L"Проба", L"Метод", L"Время"}));
+        Screenshot(dialog, "dialog196_selection");
+        BoxCatcher catcher;
+        SelectRows(results, {0, 1, 2, 3});
+        PressOk(dialog);
+        SelectRows(results, {0, 1, 2, 3, 4, 5});
+        PressOk(dialog);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        NotifyRowClick(results, 2);
+        EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{2, 3, 4, 5, 6}));
+        // Near the end a click picks what is left below it.
+        NotifyRowClick(results, 10);
+        EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{10, 11}));
+        NotifyRowClick(results, 2);
+        PressOk(dialog);
+        boxes = catcher.boxes;
+    }));
+    PumpMessages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, L"Выбрано менее 5 хроматограмм");
+    EXPECT_EQ(boxes[1].text, L"Выбрано более 5 хроматограмм");
+    EXPECT_EQ(boxes[0].caption, L"Предупреждение");
+    EXPECT_EQ(ColumnTexts(list, 1),
+              (std::vector<std::wstring>(calibration.begin() + 2, calibration.begin() + 7)));
+
+    AddBatch(kControl, 7);
+    EXPECT_TRUE(boxes.empty());
+    {
+        BoxCatcher catcher;
+        ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
+            EXPECT_EQ(ColumnTexts(GetDlgItem(dialog, 1013), 0), analysis);
+            NotifyRowClick(GetDlgItem(dialog, 1013), 4);
+            PressOk(dialog);
+        }));
+        PumpMessages();
+        EXPECT_TRUE(catcher.boxes.empty());
+    }
+    const std::vector<std::wstring> roles = ColumnTexts(list, 5);
+    ASSERT_EQ(roles.size(), 10u);
+    for (size_t row = 0; row < roles.size(); ++row) {
+        EXPECT_EQ(roles[row], row < 5 ? L"Градуировка" : row < 8 ? L"Контроль" : L"Анализ") << row;
+    }
+    EXPECT_EQ(ColumnTexts(list, 1)[8], analysis[4]);
+    EXPECT_EQ(ColumnTexts(list, 1)[9], analysis[5]);
+    // The record as the database holds it: file name part, mixture, pressure with three decimals.
+    const SelectionAssay& first = AssayOfUuid(ColumnTexts(list, 1)[0]);
+    const std::vector<std::wstring> row0 = Rows(list)[0];
+    EXPECT_EQ(row0[0], Wide(first.row.filename.substr(first.row.filename.rfind(u'\\') + 1)));
+    EXPECT_EQ(row0[3], Wide(first.row.mixture));
+    EXPECT_EQ(row0[7], Wide(FormatText(u"%.3f", {first.row.atmpressureKPa})));
+    EXPECT_EQ(Checks(list), std::vector<bool>(10, true));
+
+    // The same analysis batch again: notice 275, nothing added.
+    AddBatch(kAnalysis, 5);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"Вы пытаетесь добавить хроматограммы, который уже есть в списке");
+    EXPECT_EQ(ListView_GetItemCount(list), 10);
+    // Cancel adds nothing either.
+    EXPECT_TRUE(WithModalDialog(page, kControl, kSelectionCaption, [](HWND dialog) {
+        NotifyRowClick(GetDlgItem(dialog, 1013), 6);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }));
+    EXPECT_EQ(ListView_GetItemCount(list), 10);
+    Screenshot(main, "page00_chromatograms_batches");
+}
+
+// The keys of the buttons, with method В2 and a process chromatograph: Ctrl+G asks for five
+// calibration chromatograms, Ctrl+J for three control ones, Ctrl+H for one analysis.
+TEST_F(SelectionTest, KeysOpenTheDialogForEachKindOfBatch) {
+    Prepare(3, 1);
+    struct Case {
+        UINT key;
+        bool calibration;
+        size_t count;
+        const wchar_t* role;
+    };
+    const Case cases[] = {
+        {'G', true, 5, L"Градуировка"}, {'J', true, 3, L"Контроль"}, {'H', false, 1, L"Анализ"}};
+    int start = 0;
+    for (const Case& test : cases) {
+        SCOPED_TRACE(static_cast<char>(test.key));
+        const int before = ListView_GetItemCount(list);
+        const std::vector<std::wstring> listed =
+            Expected(test.calibration, [](const sim::AssayRow&) { return true; });
+        ASSERT_TRUE(WithModalAction([&] { PressCtrlKey(list, test.key); }, kSelectionCaption,
+                                    [&](HWND dialog) {
+                                        HWND results = GetDlgItem(dialog, 1013);
+                                        EXPECT_EQ(ColumnTexts(results, 0), listed);
+                                        NotifyRowClick(results, start);
+                                        EXPECT_EQ(static_cast<size_t>(SelectedCount(results)), test.count);
+                                        PressOk(dialog);
+                                    }));
+        PumpMessages();
+        ASSERT_EQ(static_cast<size_t>(ListView_GetItemCount(list)), before + test.count);
+        EXPECT_EQ(ColumnTexts(list, 5).back(), test.role);
+        EXPECT_EQ(ColumnTexts(list, 1)[static_cast<size_t>(before)], listed[static_cast<size_t>(start)]);
+        start += static_cast<int>(test.count);
+    }
+}
+
+// Two batches added within one second get stamps of their own: a click selects one batch, deleting
+// one of its rows removes that batch alone.
+TEST_F(SelectionTest, BatchesAddedWithinOneSecondAreSelectedAndDeletedApart) {
+    Prepare(0, 0);
+    AddBatch(kAnalysis, 0);
+    AddBatch(kAnalysis, 2);
+    AddBatch(kCalibration, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 7);
+    const std::vector<std::wstring> uuids = ColumnTexts(list, 1);
+    NotifyRowClick(list, 3);
+    EXPECT_EQ(SelectedRowsOf(list), (std::vector<int>{2, 3}));
+    NotifyRowClick(list, 5);
+    EXPECT_EQ(SelectedRowsOf(list), (std::vector<int>{4, 5, 6}));
+    SelectRows(list, {1});
+    PressCtrlKey(list, 'D');
+    EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>(uuids.begin() + 2, uuids.end())));
+    SelectRows(list, {4});
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(1043, BN_CLICKED), 0);
+    EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>(uuids.begin() + 2, uuids.begin() + 4)));
+}
+
+TEST_F(SelectionTest, CheckBoxesFollowTheSelectionAndTheHeaderAndSurviveARefresh) {
+    Prepare(0, 0);
+    AddBatch(kAnalysis, 0);
+    AddBatch(kControl, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 5);
+    EXPECT_TRUE(HeaderChecked(list));
+    NotifyRowClick(list, 0);
+    ListView_SetCheckState(list, 0, FALSE);
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, true}));
+    EXPECT_FALSE(HeaderChecked(list));
+    // A row outside the selection changes alone.
+    ListView_SetCheckState(list, 4, FALSE);
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    // Refreshing commits first: the user's exclusions stay.
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kRefresh, BN_CLICKED), 0);
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    PressCtrlKey(list, 'R');
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    ClickHeaderCheckBox(page, list);
+    EXPECT_EQ(Checks(list), std::vector<bool>(5, true));
+    EXPECT_TRUE(HeaderChecked(list));
+    ClickHeaderCheckBox(page, list);
+    EXPECT_EQ(Checks(list), std::vector<bool>(5, false));
+    EXPECT_FALSE(HeaderChecked(list));
+    ListView_SetCheckState(list, 2, TRUE);
+    SelectRows(list, {});
+    for (int row : {0, 1, 3, 4}) {
+        ListView_SetCheckState(list, row, TRUE);
+    }
+    EXPECT_TRUE(HeaderChecked(list));
+}
+
+TEST_F(SelectionTest, CopiesPeakTablesWithCtrlEAndOpensChromatogramsInTheHost) {
+    Prepare(0, 0);
+    AddBatch(kAnalysis, 0);
+    AddBatch(kControl, 0);
+    const std::vector<std::wstring> uuids = ColumnTexts(list, 1);
+    SelectRows(list, {1, 3});
+    EmptyTheClipboard();
+    PressCtrlKey(list, 'E');
+    std::wstring expected;
+    for (int row : {1, 3}) {
+        if (!expected.empty()) {
+            expected += L"\r\n\r\n\r\n";
+        }
+        const SelectionAssay& assay = AssayOfUuid(uuids[static_cast<size_t>(row)]);
+        // The unnamed peak is left out; the others by retention time with 22 decimals.
+        expected += L"Метан\t" + Wide(FormatText(u"%.22f", {assay.peaks[0].area})) + L"\r\nЭтан\t" +
+                    Wide(FormatText(u"%.22f", {assay.peaks[2].area}));
+    }
+    EXPECT_EQ(ClipboardText(), expected);
+    // 22 decimals after the point.
+    const size_t point = expected.find(L'.');
+    ASSERT_NE(point, std::wstring::npos);
+    EXPECT_EQ(expected.find(L'\r', point), point + 23) << Narrow(expected);
+
+    std::vector<std::u16string>& opened = hosted->Host().Host().openedAssays;
+    opened.clear();
+    PressCtrlKey(list, 'T');
+    const std::u16string first = AssayOfUuid(uuids[1]).row.filename;
+    const std::u16string second = AssayOfUuid(uuids[3]).row.filename;
+    EXPECT_EQ(opened, (std::vector<std::u16string>{first, second}));
+    NMITEMACTIVATE click{};
+    click.hdr = {list, 1013, static_cast<UINT>(NM_DBLCLK)};
+    SendMessageW(page, WM_NOTIFY, 1013, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(opened.size(), 4u);
+    // A host without the topic: nothing is asked.
+    hosted->Host().Host().servesOpenAssayFile = false;
+    PressCtrlKey(list, 'T');
+    EXPECT_EQ(opened.size(), 4u);
+}
+
+// A database that cannot be opened: each operation shows the error and the page and the dialog stay
+// usable with the list as it was.
+TEST_F(SelectionTest, DatabaseFailuresAreShownAndLeaveThePageUsable) {
+    Prepare(0, 0);
+    AddBatch(kAnalysis, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 2);
+    const std::wstring path(database.begin(), database.end());
+    const std::wstring away = path + L".away";
+    DeleteFileW(away.c_str()); // left by an interrupted run
+    ASSERT_TRUE(MoveFileW(path.c_str(), away.c_str()));
+    {
+        BoxCatcher catcher;
+        PressCtrlKey(list, 'R');
+        SelectRows(list, {0});
+        PressCtrlKey(list, 'E');
+        ASSERT_EQ(catcher.boxes.size(), 2u);
+        for (const CaughtBox& box : catcher.boxes) {
+            EXPECT_EQ(box.caption, L"Ошибка");
+            EXPECT_FALSE(box.text.empty());
+        }
+    }
+    const std::vector<std::wstring> analysis = Expected(false, [](const sim::AssayRow&) { return true; });
+    EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>{analysis[0], analysis[1]}));
+    {
+        BoxCatcher catcher;
+        EXPECT_TRUE(WithModalDialog(page, kControl, kSelectionCaption, [](HWND dialog) {
+            EXPECT_EQ(ListView_GetItemCount(GetDlgItem(dialog, 1013)), 0);
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }));
+        EXPECT_FALSE(catcher.boxes.empty());
+    }
+    ASSERT_TRUE(MoveFileW(away.c_str(), path.c_str()));
+    AddBatch(kControl, 0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(ListView_GetItemCount(list), 5);
+}
+
+struct FilterCase {
+    const char* name;
+    int combo;           // 0: the sample field
+    const wchar_t* item; // the combo item or the sample text
+    std::function<bool(const sim::AssayRow&)> keeps;
+};
+
+TEST_F(SelectionTest, EachSearchFilterNarrowsTheResultsToTheMatchingChromatograms) {
+    Prepare(0, 0);
+    const std::vector<FilterCase> cases = {
+        {"mixture", 1093, L"СО-1", [](const sim::AssayRow& row) { return row.mixture == u"СО-1"; }},
+        {"method", 1112, L"Метод 2", [](const sim::AssayRow& row) { return row.method == u"Метод 2"; }},
+        {"operator", 1109, L"Петров",
+         [this](const sim::AssayRow& row) { return row.operatorId == made.operatorIds[1]; }},
+        {"station", 1106, L"Пункт 2",
+         [this](const sim::AssayRow& row) { return row.stationId == made.stationIds[1]; }},
+        {"sample", 0, L"abcde",
+         [](const sim::AssayRow& row) { return row.sample.find(u"abcde") != std::u16string::npos; }},
+    };
+    ASSERT_TRUE(WithModalDialog(page, kCalibration, kSelectionCaption, [&](HWND dialog) {
+        HWND results = GetDlgItem(dialog, 1013);
+        for (const FilterCase& test : cases) {
+            SCOPED_TRACE(test.name);
+            if (test.combo == 0) {
+                SetDlgItemTextW(dialog, 1105, test.item);
+            } else {
+                HWND combo = GetDlgItem(dialog, test.combo);
+                const auto item =
+                    SendMessageW(combo, CB_FINDSTRINGEXACT, 0, reinterpret_cast<LPARAM>(test.item));
+                ASSERT_GT(item, 0);
+                SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(test.combo, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(combo));
+            }
+            PumpFor(700);
+            const std::vector<std::wstring> expected = Expected(true, test.keeps);
+            EXPECT_FALSE(expected.empty());
+            EXPECT_EQ(ColumnTexts(results, 0), expected);
+            if (test.combo == 0) {
+                SetDlgItemTextW(dialog, 1105, L"");
+            } else {
+                SendMessageW(GetDlgItem(dialog, test.combo), CB_SETCURSEL, 0, 0);
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(test.combo, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, test.combo)));
+            }
+            PumpFor(700);
+            EXPECT_EQ(ColumnTexts(results, 0).size(), 12u);
+        }
+        // A station refills the sampling points with its own; a point narrows further.
+        HWND stations = GetDlgItem(dialog, 1106);
+        SendMessageW(stations, CB_SETCURSEL, 1, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1106, CBN_SELCHANGE), reinterpret_cast<LPARAM>(stations));
+        HWND places = GetDlgItem(dialog, 1108);
+        ASSERT_EQ(SendMessageW(places, CB_GETCOUNT, 0, 0), 3);
+        SendMessageW(places, CB_SETCURSEL, 2, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1108, CBN_SELCHANGE), reinterpret_cast<LPARAM>(places));
+        PumpFor(700);
+        EXPECT_EQ(ColumnTexts(results, 0), Expected(true, [this](const sim::AssayRow& row) {
+                      return row.placeId == made.placeIds[1];
+                  }));
+        // The period: the last five hours.
+        SYSTEMTIME from{};
+        HWND picker = GetDlgItem(dialog, 1095);
+        DateTime_GetSystemtime(picker, &from);
+        SendMessageW(stations, CB_SETCURSEL, 0, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1106, CBN_SELCHANGE), reinterpret_cast<LPARAM>(stations));
+        FILETIME time{};
+        SystemTimeToFileTime(&from, &time);
+        ULARGE_INTEGER units{{time.dwLowDateTime, time.dwHighDateTime}};
+        units.QuadPart += (365ULL * 86400 - 5 * 3600 - 60) * 10000000ULL;
+        time = {units.LowPart, units.HighPart};
+        FileTimeToSystemTime(&time, &from);
+        DateTime_SetSystemtime(picker, GDT_VALID, &from);
+        NMDATETIMECHANGE change{};
+        change.nmhdr = {picker, 1095, static_cast<UINT>(DTN_DATETIMECHANGE)};
+        change.st = from;
+        SendMessageW(dialog, WM_NOTIFY, 1095, reinterpret_cast<LPARAM>(&change));
+        PumpFor(700);
+        EXPECT_EQ(ColumnTexts(results, 0),
+                  Expected(true, [this](const sim::AssayRow& row) { return row.date >= now - 5 * 3600; }));
+        // The dialog keeps its starting size as its least.
+        const RECT before = WindowRectangle(dialog);
+        SetWindowPos(dialog, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
+        const RECT after = WindowRectangle(dialog);
+        EXPECT_EQ(after.right - after.left, before.right - before.left);
+        EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+        // Larger: OK and Cancel follow the lower right corner, the list stretches, the filters stay.
+        const RECT ok = ChildRectangle(GetDlgItem(dialog, IDOK));
+        const RECT listBefore = ChildRectangle(results);
+        const RECT filter = ChildRectangle(GetDlgItem(dialog, 1105));
+        SetWindowPos(dialog, nullptr, 0, 0, before.right - before.left + 120, before.bottom - before.top + 80,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        PumpMessages();
+        EXPECT_EQ(ChildRectangle(GetDlgItem(dialog, IDOK)).left, ok.left + 120);
+        EXPECT_EQ(ChildRectangle(GetDlgItem(dialog, IDOK)).top, ok.top + 80);
+        EXPECT_EQ(ChildRectangle(results).right, listBefore.right + 120);
+        EXPECT_EQ(ChildRectangle(results).bottom, listBefore.bottom + 80);
+        EXPECT_EQ(ChildRectangle(GetDlgItem(dialog, 1105)).left, filter.left);
+    }));
+}
+
+// Five keys typed 100 ms apart: the results change once, 500 ms after the last.
+TEST_F(SelectionTest, TypingInTheSampleFieldSearchesOnceAfterTheLastKey) {
+    Prepare(0, 0);
+    const std::vector<std::wstring> all = Expected(false, [](const sim::AssayRow&) { return true; });
+    const std::vector<std::wstring> matching = Expected(
+        false, [](const sim::AssayRow& row) { return row.sample.find(u"abcde") != std::u16string::npos; });
+    ASSERT_NE(all.size(), matching.size());
+    ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
+        HWND results = GetDlgItem(dialog, 1013);
+        const std::wstring typed = L"abcde";
+        for (size_t length = 1; length <= typed.size(); ++length) {
+            SetDlgItemTextW(dialog, 1105, typed.substr(0, length).c_str());
+            PumpFor(100);
+            EXPECT_EQ(ColumnTexts(results, 0), all) << length;
+        }
+        PumpFor(250);
+        EXPECT_EQ(ColumnTexts(results, 0), all);
+        PumpFor(400);
+        EXPECT_EQ(ColumnTexts(results, 0), matching);
+    }));
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,148 @@
+// The export page on the demo's run: its controls filled from and written back to the settings, the
+// export handed to a program with "%F" standing for the file (quoted, for a temporary folder with a
+// space), a program that cannot be started reported, and the file opened without a program.
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "ModalDialogs.h"
+#include "WindowFixture.h"
+
+namespace ui {
+namespace {
+
+constexpr int kExportTab = 6;
+constexpr int kSectionBoxes[] = {1116, 1117, 1118, 1119, 1120, 1121, 1122, 1126};
+
+std::wstring ItemText(HWND page, int id) {
+    wchar_t text[300] = {};
+    GetDlgItemTextW(page, id, text, 300);
+    return text;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::wstring> ExportFiles(const std::wstring& folder) {
+    std::vector<std::wstring> files;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"EXP*.json").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            files.push_back(folder + found.cFileName);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return files;
+}
+
+class ExportPageTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        // The temporary folder of the export, with a space in its path.
+        temp = std::wstring(folder.begin(), folder.end()) + L"temp dir\\";
+        CreateDirectoryW(temp.c_str(), nullptr);
+        // The scratch folder outlives a run: start without the files of the last one.
+        for (const std::wstring& file : ExportFiles(temp)) {
+            DeleteFileW(file.c_str());
+        }
+        DeleteFileW((std::wstring(folder.begin(), folder.end()) + L"received.json").c_str());
+        for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+            wchar_t value[MAX_PATH] = {};
+            saved.emplace_back(name, GetEnvironmentVariableW(name, value, MAX_PATH) > 0 ? value : L"");
+            SetEnvironmentVariableW(name, temp.c_str());
+        }
+        main = Open();
+        ASSERT_NE(main, nullptr);
+        SelectTab(main, kExportTab);
+        page = CurrentPage(main);
+        ASSERT_EQ(GetDlgCtrlID(page), 198);
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : saved) {
+            SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+        }
+        WindowTest::TearDown();
+    }
+    std::vector<CaughtBox> Export() {
+        BoxCatcher catcher;
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(1114, BN_CLICKED), 0);
+        PumpMessages();
+        return catcher.boxes;
+    }
+
+    std::wstring temp;
+    std::vector<std::pair<std::wstring, std::wstring>> saved;
+    HWND main = nullptr;
+    HWND page = nullptr;
+};
+
+TEST_F(ExportPageTest, HandsTheWrittenFileToTheNamedProgramAndKeepsItsChoices) {
+    // Filled from the demo profile's settings.
+    HWND format = GetDlgItem(page, 1115);
+    ASSERT_EQ(SendMessageW(format, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(format, CB_GETCURSEL, 0, 0), 0);
+    for (int id : kSectionBoxes) {
+        EXPECT_EQ(IsDlgButtonChecked(page, id), BST_CHECKED) << id;
+    }
+    EXPECT_EQ(ItemText(page, 1127), L"CMD");
+    EXPECT_EQ(ItemText(page, 1128), L"/C move /Y %F C:\\out\\data.xml");
+    Screenshot(main, "page06_export_filled");
+
+    // The recording program: the command interpreter copies what it is handed.
+    const std::wstring received = std::wstring(folder.begin(), folder.end()) + L"received.json";
+    SendMessageW(format, CB_SETCURSEL, 1, 0);
+    CheckDlgButton(page, 1122, BST_UNCHECKED);
+    SetDlgItemTextW(page, 1127, L"cmd");
+    SetDlgItemTextW(page, 1128, (L"/C copy /Y %F \"" + received + L"\"").c_str());
+    EXPECT_TRUE(Export().empty());
+    const std::vector<std::wstring> written = ExportFiles(temp);
+    ASSERT_EQ(written.size(), 1u);
+    for (int wait = 0; wait < 300 && GetFileAttributesW(received.c_str()) == INVALID_FILE_ATTRIBUTES;
+         ++wait) {
+        PumpFor(50);
+    }
+    PumpFor(200);
+    const std::string bytes = FileBytes(received);
+    EXPECT_EQ(bytes, FileBytes(written[0]));
+    EXPECT_EQ(bytes.substr(0, 1), "{");
+    EXPECT_EQ(bytes.find("\"settings\""), std::string::npos);
+
+    // Leaving the page keeps the choices in the window's settings.
+    SelectTab(main, 5);
+    SelectTab(main, kExportTab);
+    page = CurrentPage(main);
+    EXPECT_EQ(SendMessageW(GetDlgItem(page, 1115), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(IsDlgButtonChecked(page, 1122), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(page, 1121), BST_CHECKED);
+    EXPECT_EQ(ItemText(page, 1127), L"cmd");
+}
+
+TEST_F(ExportPageTest, ReportsAProgramThatCannotBeStartedAndOpensTheFileWithoutOne) {
+    SendMessageW(GetDlgItem(page, 1115), CB_SETCURSEL, 1, 0);
+    const std::wstring absent = std::wstring(folder.begin(), folder.end()) + L"absent\\nothing.exe";
+    SetDlgItemTextW(page, 1127, absent.c_str());
+    std::vector<CaughtBox> boxes = Export();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Ошибка");
+    EXPECT_EQ(boxes[0].text.rfind(absent + L"\r\n", 0), 0u) << Narrow(boxes[0].text);
+    EXPECT_GT(boxes[0].text.size(), absent.size() + 2);
+    EXPECT_EQ(ExportFiles(temp).size(), 1u);
+
+    // No program: the file itself goes to the system; a failure names the file.
+    SetDlgItemTextW(page, 1127, L"");
+    boxes = Export();
+    const std::vector<std::wstring> written = ExportFiles(temp);
+    ASSERT_EQ(written.size(), 2u);
+    for (const CaughtBox& box : boxes) {
+        EXPECT_EQ(box.caption, L"Ошибка");
+        EXPECT_NE(box.text.find(L"EXP"), std::wstring::npos) << Narrow(box.text);
+    }
+}
+
+} // namespace
+} // namespace ui

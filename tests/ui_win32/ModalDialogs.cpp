@@ -1,0 +1,86 @@
+#include "ModalDialogs.h"
+
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+namespace ui {
+namespace {
+
+struct PendingScript {
+    std::wstring caption;
+    const std::function<void(HWND)>* script = nullptr;
+    UINT_PTR timer = 0;
+    bool ran = false;
+};
+PendingScript g_pending;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, 128);
+    if (IsWindowVisible(window) && g_pending.caption == text) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr || g_pending.ran) {
+        return;
+    }
+    KillTimer(nullptr, g_pending.timer);
+    g_pending.ran = true;
+    (*g_pending.script)(dialog);
+    if (IsWindow(dialog)) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+} // namespace
+
+bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script) {
+    g_pending = PendingScript{caption, &script, 0, false};
+    g_pending.timer = SetTimer(nullptr, 0, 50, &RunScript);
+    open();
+    KillTimer(nullptr, g_pending.timer);
+    return g_pending.ran;
+}
+
+bool WithModalDialog(HWND window, int button, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script) {
+    return WithModalAction(
+        [&] {
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, button)));
+        },
+        caption, script);
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    MSG message{};
+    while (GetTickCount() - start < milliseconds) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+}
+
+void NotifyRowClick(HWND list, int row) {
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+    click.hdr.code = NM_CLICK;
+    click.iItem = row;
+    // The click itself selects the row alone.
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SendMessageW(GetParent(list), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
+} // namespace ui

@@ -1,0 +1,27 @@
+// Driving a modal dialog of the plug-in from a test: the command that opens it blocks in the dialog's own
+// message loop, so a timer of the test thread finds the dialog there and runs the test's script on it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+// Sends the button command to window and runs script on the dialog titled caption once it shows; when
+// the script leaves the dialog open, it is cancelled. False when no such dialog appeared.
+bool WithModalDialog(HWND window, int button, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script);
+
+// The same for any action that opens the dialog (a key, a notification).
+bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script);
+
+// Runs the thread's messages for the given time (timers included).
+void PumpFor(DWORD milliseconds);
+
+// The notification a click on a row of a list view sends to its parent.
+void NotifyRowClick(HWND list, int row);
+
+} // namespace ui
