@@ -42,5 +42,3 @@ INT_PTR CALLBACK ConstantsPageProcedure(HWND page, UINT message, WPARAM wParam, 
 INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ExportPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// Pages whose behaviour is not built yet: their controls are shown disabled.
-INT_PTR CALLBACK InertPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
