@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +20,11 @@
 #include "data/MixtureComponent.h"
 #include "gost/gost34704/include/Tarvel3470420Types.h"
 #include "gost/gost6976/include/Tarvel3136921.h"
+
+// The methane numbers of a run that has none.
+inline MetanNumber_t NoMethaneNumber() {
+    return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+}
 
 struct ReportProp {
     std::u16string name;
@@ -38,12 +44,13 @@ struct CalcContext {
     std::set<int64_t> calibrationAssays;        // calibration chromatograms actually used
     PhysicalProperties properties{};            // the 18 values of GOST 31369-2021
     PhysicalProperties propertiesU{};           // their absolute expanded uncertainties
-    MetanNumber_t methaneNumber{};              // first: of the simplified mixture ("mncm"); second: of the
-                                                // gas motor fuel ("mn")
-    MethaneNumberLists methaneNumberLists;      // intermediate tables of the methane number
-    std::vector<ReportProp> reportProps;        // report parameters
-    std::vector<ComponentMixtures> mixtures;    // reference mixtures per component
-    AliasList aliases = DefaultAliasList();     // identifiers with their display names
+    // first: of the simplified mixture ("mncm"); second: of the gas motor fuel ("mn"). Both NaN while
+    // none has been computed (the stage did not run, or failed), as the library gives them on failure.
+    MetanNumber_t methaneNumber = NoMethaneNumber();
+    MethaneNumberLists methaneNumberLists;   // intermediate tables of the methane number
+    std::vector<ReportProp> reportProps;     // report parameters
+    std::vector<ComponentMixtures> mixtures; // reference mixtures per component
+    AliasList aliases = DefaultAliasList();  // identifiers with their display names
     CalcSettings settings;
     MessageJournal journal; // findings of the last run
 };

@@ -158,13 +158,19 @@ void WriteCalculation(JsonText& json, const CalcContext& context) {
     json << "}," << kEndOfLine;
 }
 
+// A methane number the run did not compute is left out: its reader finds no member rather than a
+// number that was never calculated.
 void WriteMethane(JsonText& json, const CalcContext& context) {
     json << "\"methane\":{" << kEndOfLine;
     const std::span<const MethaneNumberTableRow> rows = MethaneNumberTable();
     for (size_t i = 0; i < rows.size(); ++i) {
+        const double value = context.methaneNumber.*rows[i].value;
+        if (!HasMethaneNumber(value)) {
+            continue;
+        }
         json << "\"" << rows[i].key << "\":";
         // The last member ends with a comma and a space: the readers take the text so.
-        json.Number(context.methaneNumber.*rows[i].value) << (i + 1 < rows.size() ? "," : ", ") << kEndOfLine;
+        json.Number(value) << (i + 1 < rows.size() ? "," : ", ") << kEndOfLine;
     }
     json << "}," << kEndOfLine;
 }

@@ -1,7 +1,9 @@
 #include "results/MethaneNumberTable.h"
 
 #include <array>
+#include <cmath>
 
+#include "calc/rounding/MissingValue.h"
 #include "calc/rounding/Rounding.h"
 #include "text/StringTable.h"
 
@@ -14,6 +16,15 @@ constexpr std::array<MethaneNumberTableRow, 2> kRows = {{
 
 std::span<const MethaneNumberTableRow> MethaneNumberTable() {
     return kRows;
+}
+
+bool HasMethaneNumber(double methaneNumber) {
+    return std::isfinite(methaneNumber);
+}
+
+std::u16string MethaneNumberUncertaintyText(double methaneNumber) {
+    return std::u16string(HasMethaneNumber(methaneNumber) ? kMethaneNumberUncertaintyText
+                                                          : kMissingValueText);
 }
 
 std::u16string MethaneNumberText(double methaneNumber, const CalcSettings& settings) {

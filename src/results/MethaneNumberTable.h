@@ -22,6 +22,13 @@ std::span<const MethaneNumberTableRow> MethaneNumberTable();
 // The stated absolute expanded uncertainty of both methane numbers.
 inline constexpr std::u16string_view kMethaneNumberUncertaintyText = u"1";
 
-// A methane number with fixed decimals, never as an em dash: a whole number under GOST rounding, which
-// matches its stated uncertainty of one unit, else the user's decimals.
+// Whether a run computed this methane number: not when its stage did not run or failed (NaN).
+bool HasMethaneNumber(double methaneNumber);
+
+// A methane number with fixed decimals, zero included: a whole number under GOST rounding, which matches
+// its stated uncertainty of one unit, else the user's decimals. The em dash when there is none.
 std::u16string MethaneNumberText(double methaneNumber, const CalcSettings& settings);
+
+// The uncertainty stated for a methane number: kMethaneNumberUncertaintyText, or the em dash when there
+// is no methane number to state it for.
+std::u16string MethaneNumberUncertaintyText(double methaneNumber);

@@ -571,9 +571,10 @@ TEST_F(ReportDocument, EmptyContextStillMakesTheWholeDocument) {
     EXPECT_EQ(ChildNames(root.child("analysis")), (Names{"title", "head"}));
     EXPECT_EQ(ChildNames(root.child("components")), (Names{"title", "head"}));
     EXPECT_EQ(ChildNames(root.child("errors")), (Names{"title", "head"}));
-    // Zero properties are missing values; the methane numbers are numbers.
+    // Zero properties are missing values; so are methane numbers that were never computed.
     EXPECT_EQ(Column(root.child("calculation"), "value")[0], kDash);
-    EXPECT_EQ(Column(root.child("methane"), "value"), (Texts{u"0", u"0"}));
+    EXPECT_EQ(Column(root.child("methane"), "value"), (Texts{kDash, kDash}));
+    EXPECT_EQ(Column(root.child("methane"), "uvalue"), (Texts{kDash, kDash}));
 }
 
 } // namespace

@@ -57,11 +57,19 @@ TEST(MethaneNumberPage, WithoutGostTheScaleDecimals) {
     EXPECT_EQ(page.rows[2][2], u"1");
 }
 
-TEST(MethaneNumberPage, NoResultIsWrittenAsZeroNotAsADash) {
+// A run without methane numbers (the stage did not run or failed) shows the em dash, its stated
+// uncertainty too; a computed methane number of zero is a number.
+TEST(MethaneNumberPage, NoResultIsWrittenAsADashAZeroResultAsZero) {
     CalcContext context;
-    const PageTable page = BuildMethaneNumberPage(context);
+    PageTable page = BuildMethaneNumberPage(context);
+    EXPECT_EQ(page.rows[1][1], u"\u2014");
+    EXPECT_EQ(page.rows[1][2], u"\u2014");
+    EXPECT_EQ(page.rows[2][1], u"\u2014");
+    EXPECT_EQ(page.rows[2][2], u"\u2014");
+    context.methaneNumber = {0.0, 0.0};
+    page = BuildMethaneNumberPage(context);
     EXPECT_EQ(page.rows[1][1], u"0");
-    EXPECT_EQ(page.rows[2][1], u"0");
+    EXPECT_EQ(page.rows[1][2], u"1");
 }
 
 TEST(MethaneNumberPage, SimplifiedAndMotorFuelMixtures) {

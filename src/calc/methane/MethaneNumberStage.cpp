@@ -18,7 +18,7 @@ namespace {
 constexpr int kSimplifiedRowSource[4] = {3, 1, 0, 2};
 
 void ClearResults(CalcContext& context) {
-    context.methaneNumber = MetanNumber_t{};
+    context.methaneNumber = NoMethaneNumber();
     context.methaneNumberLists = MethaneNumberLists{};
 }
 

@@ -21,7 +21,7 @@ int32_t ResetRun(CalcContext& context) {
 
     std::fill(std::begin(context.properties.value), std::end(context.properties.value), 0.0);
     std::fill(std::begin(context.propertiesU.value), std::end(context.propertiesU.value), 0.0);
-    context.methaneNumber = MetanNumber_t{};
+    context.methaneNumber = NoMethaneNumber();
     context.methaneNumberLists = MethaneNumberLists{};
     return Status::Ok;
 }

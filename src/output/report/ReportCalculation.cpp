@@ -39,6 +39,6 @@ void AddMethaneSection(ReportTree& tree, pugi::xml_node root, const CalcContext&
         pugi::xml_node body = AddElement(tree, section, "body");
         AddString(tree, body, "name", row.labelId);
         AddText(tree, body, "value", MethaneNumberText(context.methaneNumber.*row.value, context.settings));
-        AddText(tree, body, "uvalue", kMethaneNumberUncertaintyText);
+        AddText(tree, body, "uvalue", MethaneNumberUncertaintyText(context.methaneNumber.*row.value));
     }
 }

@@ -89,8 +89,9 @@ PageTable BuildMethaneNumberPage(const CalcContext& context) {
     AddHeading(page, StringId::MethaneColumnName, StringId::MethaneColumnValue,
                StringId::MethaneColumnUncertainty);
     for (const MethaneNumberTableRow& row : MethaneNumberTable()) {
-        page.rows.push_back({Text(row.labelId), MethaneNumberText(context.methaneNumber.*row.value, view),
-                             std::u16string(kMethaneNumberUncertaintyText)});
+        const double value = context.methaneNumber.*row.value;
+        page.rows.push_back(
+            {Text(row.labelId), MethaneNumberText(value, view), MethaneNumberUncertaintyText(value)});
     }
 
     if (view.viewMethaneShowArr) {
