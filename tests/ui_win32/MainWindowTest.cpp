@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "Databases.h"
 #include "WindowFixture.h"
-#include "simulator/Databases.h"
 #include "text/Utf.h"
 
 namespace ui {
