@@ -46,6 +46,10 @@ TEST(CalculationPage, ThreeColumnsAlwaysShown) {
     EXPECT_EQ(pagetest::HeaderIds(page), (std::vector<uint32_t>{130, 131, 132}));
     EXPECT_EQ(pagetest::VisibleColumns(page), (std::vector<int32_t>{0, 1, 2}));
     EXPECT_EQ(page.columns[2].header, u"Расширенная неопределенность");
+    // The property names get the room the methane-number page gives its names.
+    EXPECT_EQ(page.columns[0].widthPixels, 430);
+    EXPECT_EQ(page.columns[1].widthPixels, 100);
+    EXPECT_EQ(page.columns[2].widthPixels, 100);
 }
 
 TEST(CalculationPage, DefaultRowsIdealAndRealInMegajoules) {

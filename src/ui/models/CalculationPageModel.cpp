@@ -10,9 +10,12 @@
 PageTable BuildCalculationPage(const CalcContext& context) {
     const TableView view = MakeTableView(context, TableReader::Page);
     PageTable page;
-    page.columns = {MakePageColumn(StringId::CalculationColumnName, true),
-                    MakePageColumn(StringId::CalculationColumnValue, true),
-                    MakePageColumn(StringId::CalculationColumnUncertainty, true)};
+    // Wider than the general 80 pixels, as on the methane-number page: the property names ("Высшая
+    // объемная теплота сгорания смеси реального газа [МДж/м3]") would otherwise be cut.
+    page.columns = {
+        MakePageColumn(StringId::CalculationColumnName, true, kQuantityNameColumnWidthPixels),
+        MakePageColumn(StringId::CalculationColumnValue, true, kQuantityValueColumnWidthPixels),
+        MakePageColumn(StringId::CalculationColumnUncertainty, true, kQuantityValueColumnWidthPixels)};
 
     std::vector<const PropertiesTableRow*> rows;
     for (const PropertiesTableRow& row : PropertiesTable()) {

@@ -82,9 +82,10 @@ void AddComponents(PageTable& page, const CalcContext& context) {
 PageTable BuildMethaneNumberPage(const CalcContext& context) {
     const CalcSettings& view = context.settings;
     PageTable page;
-    page.columns = {MakePageColumn(StringId::MethaneColumnName, true, kMethaneNameColumnWidthPixels),
-                    MakePageColumn(StringId::MethaneColumnValue, true, kMethaneValueColumnWidthPixels),
-                    MakePageColumn(StringId::MethaneColumnUncertainty, true, kMethaneValueColumnWidthPixels)};
+    page.columns = {
+        MakePageColumn(StringId::MethaneColumnName, true, kQuantityNameColumnWidthPixels),
+        MakePageColumn(StringId::MethaneColumnValue, true, kQuantityValueColumnWidthPixels),
+        MakePageColumn(StringId::MethaneColumnUncertainty, true, kQuantityValueColumnWidthPixels)};
 
     AddHeading(page, StringId::MethaneColumnName, StringId::MethaneColumnValue,
                StringId::MethaneColumnUncertainty);

@@ -7,9 +7,6 @@
 
 struct CalcContext;
 
-// Widths of the three columns: the names need room, the numbers do not.
-inline constexpr int32_t kMethaneNameColumnWidthPixels = 430;
-inline constexpr int32_t kMethaneValueColumnWidthPixels = 100;
 // The uncertainty column of both methane numbers holds kMethaneNumberUncertaintyText
 // (results/MethaneNumberTable.h).
 

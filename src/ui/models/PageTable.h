@@ -29,6 +29,10 @@ struct PageTable {
 
 // Width of a shown column of the result pages; a hidden one has width 0.
 inline constexpr int32_t kResultColumnWidthPixels = 80;
+// The pages that list named quantities (the methane numbers, the physical properties): the names need
+// room, the numbers do not.
+inline constexpr int32_t kQuantityNameColumnWidthPixels = 430;
+inline constexpr int32_t kQuantityValueColumnWidthPixels = 100;
 
 // A column with its header text from the string table, shown at widthPixels when visible.
 PageColumn MakePageColumn(uint32_t headerId, bool visible, int32_t widthPixels = kResultColumnWidthPixels);
