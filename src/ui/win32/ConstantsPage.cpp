@@ -77,26 +77,15 @@ void Add(HWND page) {
 }
 
 void Edit(HWND page, int row) {
-    auto& constants = WorkingCopy<MixtureComponent>(page);
-    if (row < 0 || static_cast<size_t>(row) >= constants.size()) {
-        return;
-    }
-    MixtureComponent constant = constants[static_cast<size_t>(row)];
-    if (OpenConstantEntryDialog(page, *PageContext(page), constant) == IDOK) {
-        constants[static_cast<size_t>(row)] = std::move(constant);
+    if (EditWorkingRecord<MixtureComponent>(page, row, [page](MixtureComponent& constant) {
+            return OpenConstantEntryDialog(page, *PageContext(page), constant);
+        })) {
         ShowRows(page);
     }
 }
 
 void DeleteSelected(HWND page) {
-    HWND list = GetDlgItem(page, IDC_PAGE_LIST);
-    auto& constants = WorkingCopy<MixtureComponent>(page);
-    for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
-        if (ListView_GetItemState(list, row, LVIS_SELECTED) != 0 &&
-            static_cast<size_t>(row) < constants.size()) {
-            constants.erase(constants.begin() + row);
-        }
-    }
+    EraseSelectedRecords<MixtureComponent>(page, GetDlgItem(page, IDC_PAGE_LIST));
     ShowRows(page);
 }
 

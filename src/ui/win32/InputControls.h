@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 std::u16string ControlText(HWND control);
@@ -39,4 +42,32 @@ std::vector<Record>& WorkingCopy(HWND page) {
 template <class Record>
 void ReleaseWorkingCopy(HWND page) {
     delete static_cast<std::vector<Record>*>(RemovePropW(page, L"TarvelWorkingCopy"));
+}
+
+// Edits the record of a row of the working copy in a copy: openDialog(record) returns IDOK when the user
+// kept the change. True when the record was replaced.
+template <class Record, class OpenDialog>
+bool EditWorkingRecord(HWND page, int row, OpenDialog openDialog) {
+    auto& records = WorkingCopy<Record>(page);
+    if (row < 0 || static_cast<size_t>(row) >= records.size()) {
+        return false;
+    }
+    Record record = records[static_cast<size_t>(row)];
+    if (openDialog(record) != IDOK) {
+        return false;
+    }
+    records[static_cast<size_t>(row)] = std::move(record);
+    return true;
+}
+
+// Removes the records of the rows selected in the list from the working copy.
+template <class Record>
+void EraseSelectedRecords(HWND page, HWND list) {
+    auto& records = WorkingCopy<Record>(page);
+    for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
+        if (ListView_GetItemState(list, row, LVIS_SELECTED) != 0 &&
+            static_cast<size_t>(row) < records.size()) {
+            records.erase(records.begin() + row);
+        }
+    }
 }

@@ -86,26 +86,15 @@ void Add(HWND page) {
 }
 
 void Edit(HWND page, int row) {
-    auto& mixtures = WorkingCopy<ComponentMixtures>(page);
-    if (row < 0 || static_cast<size_t>(row) >= mixtures.size()) {
-        return;
-    }
-    ComponentMixtures entry = mixtures[static_cast<size_t>(row)];
-    if (OpenMixtureEntryDialog(page, *PageContext(page), entry) == IDOK) {
-        mixtures[static_cast<size_t>(row)] = std::move(entry);
+    if (EditWorkingRecord<ComponentMixtures>(page, row, [page](ComponentMixtures& entry) {
+            return OpenMixtureEntryDialog(page, *PageContext(page), entry);
+        })) {
         ShowRows(page);
     }
 }
 
 void DeleteSelected(HWND page) {
-    HWND list = GetDlgItem(page, IDC_PAGE_LIST);
-    auto& mixtures = WorkingCopy<ComponentMixtures>(page);
-    for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
-        if (ListView_GetItemState(list, row, LVIS_SELECTED) != 0 &&
-            static_cast<size_t>(row) < mixtures.size()) {
-            mixtures.erase(mixtures.begin() + row);
-        }
-    }
+    EraseSelectedRecords<ComponentMixtures>(page, GetDlgItem(page, IDC_PAGE_LIST));
     ShowRows(page);
 }
 
