@@ -17,6 +17,7 @@
 #include "data/Assay.h"
 #include "data/ComponentCatalogue.h"
 #include "data/ComponentResult.h"
+#include "data/HostSources.h"
 #include "data/MixtureComponent.h"
 #include "gost/gost34704/include/Tarvel3470420Types.h"
 #include "gost/gost6976/include/Tarvel3136921.h"
@@ -53,4 +54,6 @@ struct CalcContext {
     AliasList aliases = DefaultAliasList();  // identifiers with their display names
     CalcSettings settings;
     MessageJournal journal; // findings of the last run
+    // Where the stages read the host's rows: the database, or a test's own rows.
+    HostSources sources = DatabaseSources();
 };

@@ -24,14 +24,16 @@ AreaCorrection LibraryAreaCorrection(const CalcSettings& settings) {
 
 int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components) {
-    return LoadMixture(context.aliases, mixtureName, components);
+    return LoadMixture(context.sources, context.aliases, mixtureName, components);
 }
 
 int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks) {
-    return LoadAssayPeaks(context.aliases, LibraryAreaCorrection(context.settings), assayId, peaks);
+    return LoadAssayPeaks(context.sources, context.aliases, LibraryAreaCorrection(context.settings), assayId,
+                          peaks);
 }
 
 int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,
                        std::vector<AreaSeries>& series) {
-    return LoadAreaSeries(context.aliases, LibraryAreaCorrection(context.settings), assayIds, series);
+    return LoadAreaSeries(context.sources, context.aliases, LibraryAreaCorrection(context.settings), assayIds,
+                          series);
 }

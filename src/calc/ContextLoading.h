@@ -1,7 +1,7 @@
-// The loaders of the host database with what they take from the calculation context: the aliases that
-// name the components and the area correction of the GOST 31371.7-2020 library under
-// "Tarvel/clcPressure". Each raises DataBase::SqlException as its loader does; a library that cannot be
-// loaded is reported the same way, since a chromatogram whose areas cannot be corrected cannot be read.
+// The loaders of the host's rows with what they take from the calculation context: its sources, the
+// aliases that name the components and the area correction of the GOST 31371.7-2020 library under
+// "Tarvel/clcPressure". Each raises what its loader raises (DataBase::SqlException from the database);
+// a library that cannot be loaded raises CalculationLibraryMissing.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +20,8 @@ struct CalcSettings;
 // The library's correction of peak areas under the settings.
 AreaCorrection LibraryAreaCorrection(const CalcSettings& settings);
 
-// LoadMixture, LoadAssayPeaks and LoadAreaSeries of data/ with the context's aliases and correction.
+// LoadMixture, LoadAssayPeaks and LoadAreaSeries of data/ with the context's sources, aliases and
+// correction.
 int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components);
 int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks);

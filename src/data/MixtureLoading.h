@@ -1,6 +1,6 @@
-// Reading reference mixtures (ГСО) from the host's database: their names and certified compositions.
-// Each call reads through a DataBase::Reader (the calculation run's connection, or one of its own outside
-// a run) and raises DataBase::SqlException on failure.
+// Reference mixtures (ГСО) of the host: their names and certified compositions. The database's reads go
+// through a DataBase::Reader (the calculation run's connection, or one of their own outside a run) and
+// raise DataBase::SqlException on failure.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/ComponentCatalogue.h"
+#include "data/HostSources.h"
 #include "data/MixtureComponent.h"
 
 // Replaces components with the certified composition of the named mixture, in stored order, names
@@ -16,10 +17,10 @@
 // certified values (NULL reads 0); older ones do not (-1). A name that no mixture has gives an empty
 // list; a mixture without components gives one record "? " of zeros (the outer join's row).
 // Returns the number of records.
-int32_t LoadMixture(const AliasList& aliases, std::u16string_view mixtureName,
+int32_t LoadMixture(const HostSources& sources, const AliasList& aliases, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components);
 
-// Whether a mixture of exactly that name exists. A failing step reads as "no".
+// Whether a mixture of exactly that name exists in the database. A failing step reads as "no".
 bool MixtureExists(std::u16string_view mixtureName);
 
 // The names of all mixtures in the order the database gives them.

@@ -4,10 +4,9 @@
 #include <unordered_map>
 
 #include "data/AliasLookup.h"
-#include "data/DataBaseReader.h"
+#include "data/HostSources.h"
 #include "data/PeakGroups.h"
 #include "data/PressureCorrection.h"
-#include "data/SqlTexts.h"
 
 namespace {
 // Position of the first record with each identifier. A chromatogram may hold thousands of peaks; a
@@ -31,28 +30,23 @@ private:
 };
 } // namespace
 
-int32_t LoadAssayPeaks(const AliasList& aliases, const AreaCorrection& correction, int64_t assayId,
-                       std::vector<ComponentResult>& peaks) {
+int32_t LoadAssayPeaks(const HostSources& sources, const AliasList& aliases, const AreaCorrection& correction,
+                       int64_t assayId, std::vector<ComponentResult>& peaks) {
     const PeakGroupNames groups = MakePeakGroupNames(aliases);
-    DataBase::Reader reader;
-    const double factor = AssayPressureFactor(reader, assayId, correction);
+    const double factor = AssayPressureFactor(sources, assayId, correction);
+    std::vector<HostPeakRow> rows;
+    sources.peaksByTime(assayId, rows);
 
     // Only group identifiers are looked up (in the whole list, records of earlier calls included);
     // every other peak is appended as a record of its own.
     RecordIndex records(peaks);
 
-    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeaks);
-    statement.BindAssayId(1, assayId);
-    while (statement.Step()) {
-        const std::u16string name = statement.ColumnText(0);
-        if (name.empty()) {
+    for (const HostPeakRow& row : rows) {
+        if (row.name.empty()) {
             continue;
         }
-        const double time = statement.ColumnDouble(1);
-        const double area = correction.correctedArea(statement.ColumnDouble(2), factor);
-        const double height = statement.ColumnDouble(3);
-
-        const std::u16string_view group = PeakGroupOf(groups, name);
+        const double area = correction.correctedArea(row.area, factor);
+        const std::u16string_view group = PeakGroupOf(groups, row.name);
         if (!group.empty()) {
             const std::u16string groupId(group);
             if (const size_t* position = records.Find(groupId)) {
@@ -62,42 +56,40 @@ int32_t LoadAssayPeaks(const AliasList& aliases, const AreaCorrection& correctio
             records.Add(groupId, peaks.size());
             ComponentResult record;
             record.id = groupId;
-            record.time = time;
+            record.time = row.time;
             record.area = area;
-            record.height = height;
+            record.height = row.height;
             peaks.push_back(std::move(record));
             continue;
         }
         ComponentResult record;
-        record.id = ComponentIdForAlias(aliases, name);
-        record.time = time;
+        record.id = ComponentIdForAlias(aliases, row.name);
+        record.time = row.time;
         record.area = area;
-        record.height = height;
+        record.height = row.height;
         records.Add(record.id, peaks.size());
         peaks.push_back(std::move(record));
     }
     return static_cast<int32_t>(peaks.size());
 }
 
-int32_t LoadAreaSeries(const AliasList& aliases, const AreaCorrection& correction,
+int32_t LoadAreaSeries(const HostSources& sources, const AliasList& aliases, const AreaCorrection& correction,
                        std::span<const int64_t> assayIds, std::vector<AreaSeries>& series) {
     const PeakGroupNames groups = MakePeakGroupNames(aliases);
-    DataBase::Reader reader;
     RecordIndex index(series);
+    std::vector<HostPeakRow> rows;
     const size_t count = assayIds.size() < kAreaSeriesSlots ? assayIds.size() : kAreaSeriesSlots;
     for (size_t slot = 0; slot < count; ++slot) {
-        const double factor = AssayPressureFactor(reader, assayIds[slot], correction);
-        DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeakAreas);
-        statement.BindAssayId(1, assayIds[slot]);
-        while (statement.Step()) {
-            const std::u16string name = statement.ColumnText(0);
-            if (name.empty()) {
+        const double factor = AssayPressureFactor(sources, assayIds[slot], correction);
+        sources.peakAreas(assayIds[slot], rows);
+        for (const HostPeakRow& row : rows) {
+            if (row.name.empty()) {
                 continue;
             }
-            const double area = correction.correctedArea(statement.ColumnDouble(1), factor);
-            const std::u16string_view group = PeakGroupOf(groups, name);
+            const double area = correction.correctedArea(row.area, factor);
+            const std::u16string_view group = PeakGroupOf(groups, row.name);
             const std::u16string id =
-                group.empty() ? ComponentIdForAlias(aliases, name) : std::u16string(group);
+                group.empty() ? ComponentIdForAlias(aliases, row.name) : std::u16string(group);
             if (const size_t* position = index.Find(id)) {
                 series[*position].areas[slot] += area;
                 continue;

@@ -1,18 +1,18 @@
 #include "data/PressureCorrection.h"
 
-#include "data/DataBaseReader.h"
-#include "data/SqlTexts.h"
+#include <vector>
+
+#include "data/HostSources.h"
 #include "data/ZeroTolerance.h"
 
-double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, const AreaCorrection& correction) {
+double AssayPressureFactor(const HostSources& sources, int64_t assayId, const AreaCorrection& correction) {
     double factor = 1.0;
     if (!correction.pressureOn) {
         return factor;
     }
-    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPressure);
-    statement.BindAssayId(1, assayId);
-    while (statement.Step()) {
-        const double pressureKPa = statement.ColumnDouble(0);
+    std::vector<double> pressures;
+    sources.pressures(assayId, pressures);
+    for (const double pressureKPa : pressures) {
         // Written as "not above" so that a NaN pressure, like zero, leaves the areas as they are.
         if (!(pressureKPa > kZeroTolerance)) {
             factor = 1.0;

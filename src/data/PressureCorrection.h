@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-namespace DataBase {
-class Reader;
-}
+struct HostSources;
 
 // The correction as the caller supplies it: the switch "Tarvel/clcPressure" and the library's two
 // functions, both required (the loaders correct every area, with the factor 1.0 when the switch is
@@ -20,4 +18,4 @@ struct AreaCorrection {
 // 1.0 when the correction is off. When it is on: the assay's atmospheric pressure (kPa; NULL reads 0)
 // gives the library's factor, or 1.0 when the pressure is not above 2^-52 or the assay does not exist.
 // Several rows (a host table without a unique id) leave the factor of the last one.
-double AssayPressureFactor(DataBase::Reader& reader, int64_t assayId, const AreaCorrection& correction);
+double AssayPressureFactor(const HostSources& sources, int64_t assayId, const AreaCorrection& correction);

@@ -8,7 +8,7 @@ ExportSources DefaultExportSources() {
     ExportSources sources;
     sources.loadMixture = [](const CalcContext& context, std::u16string_view mixtureName,
                              std::vector<MixtureComponent>& components) {
-        LoadMixture(context.aliases, mixtureName, components);
+        LoadMixture(context.sources, context.aliases, mixtureName, components);
     };
     sources.localDateTime = platform::ShortDateTimeText;
     return sources;

@@ -5,17 +5,17 @@
 #include <cstdint>
 #include <string>
 
-#include "DataTestSupport.h"
 #include "data/DataBaseHandle.h"
 #include "data/DataBaseStatement.h"
 #include "data/SqlException.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
 using DataBase::Handle;
 using DataBase::SqlException;
 using DataBase::Statement;
-using datatest::TempDatabase;
+using testsupport::TempHostDatabase;
 
 // Runs body, which must raise SqlException, and returns it.
 template <typename Body>
@@ -43,7 +43,7 @@ protected:
         EXPECT_TRUE(statement.Step());
         return statement.ColumnInt64(0);
     }
-    TempDatabase file_{"wrapper"};
+    TempHostDatabase file_{"wrapper"};
 };
 
 TEST_F(WrapperTest, ReadsRowsUntilDone) {
@@ -218,7 +218,7 @@ TEST_F(WrapperTest, IntegersOutsideThirtyTwoBitsSaturate) {
 }
 
 TEST(DataBaseOpen, FailureCarriesSqliteMessageAndNoSql) {
-    TempDatabase folder("missing-folder");
+    TempHostDatabase folder("missing-folder");
     const std::u16string address = folder.address() + u"/нет/такой/папки.db";
     const SqlException raised = Raised([&] { Handle handle(address); });
     EXPECT_EQ(raised.code(), SQLITE_CANTOPEN);

@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-#include "DataTestSupport.h"
 #include "Databases.h"
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
+using testsupport::TempHostDatabase;
 
 // The queries of the chromatograms page and the report, on the demo database.
 class HostQueriesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        file_ = new TempDatabase("queries");
+        file_ = new TempHostDatabase("queries");
         manifest_ = new sim::DemoManifest(sim::MakeDemoDatabase(file_->path(), 3));
     }
     static void TearDownTestSuite() {
@@ -25,11 +25,11 @@ protected:
     static int64_t DayStart() { return manifest_->dayStart; }
     static int64_t DayEnd() { return manifest_->dayStart + 86399; }
 
-    static TempDatabase* file_;
+    static TempHostDatabase* file_;
     static sim::DemoManifest* manifest_;
     DataBase::Handle handle_{file_->address()};
 };
-TempDatabase* HostQueriesTest::file_ = nullptr;
+TempHostDatabase* HostQueriesTest::file_ = nullptr;
 sim::DemoManifest* HostQueriesTest::manifest_ = nullptr;
 
 TEST_F(HostQueriesTest, StationsAndTheirSamplingPointsByName) {
@@ -160,7 +160,7 @@ TEST_F(HostQueriesTest, StationAndSamplingPointOfAnAssay) {
 }
 
 TEST(ReportNames, AreCutAt255Characters) {
-    TempDatabase file("long-names");
+    TempHostDatabase file("long-names");
     {
         sim::HostWriter writer(file.path());
         writer.CreateSchema(sim::SchemaOptions{});

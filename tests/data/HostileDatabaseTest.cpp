@@ -7,7 +7,6 @@
 #include <map>
 #include <memory>
 
-#include "DataTestSupport.h"
 #include "Databases.h"
 #include "calc/CalcContext.h"
 #include "calc/ContextLoading.h"
@@ -17,11 +16,12 @@
 #include "data/MixtureLoading.h"
 #include "data/PeakLoading.h"
 #include "data/SqlException.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
-using datatest::UseDatabase;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
 constexpr int64_t kAll[] = {1, 1, 1};
 
@@ -29,7 +29,7 @@ class HostileTest : public ::testing::Test {
 protected:
     void Make(sim::HostileKind kind) {
         sim::MakeHostileDatabase(file_.path(), kind);
-        use_ = std::make_unique<UseDatabase>(file_);
+        use_ = std::make_unique<UseHostDatabase>(file_);
     }
     std::vector<ComponentResult> Peaks(int64_t id, bool pressure = false) {
         context_.settings.clcPressure = pressure;
@@ -53,8 +53,8 @@ protected:
         return DataBase::SqlException("", "", 0);
     }
 
-    TempDatabase file_{"hostile"};
-    std::unique_ptr<UseDatabase> use_;
+    TempHostDatabase file_{"hostile"};
+    std::unique_ptr<UseHostDatabase> use_;
     CalcContext context_;
 };
 

@@ -4,18 +4,18 @@
 
 #include <memory>
 
-#include "DataTestSupport.h"
 #include "ReferenceMixtures.h"
 #include "calc/CalcContext.h"
 #include "calc/ContextLoading.h"
 #include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "data/SqlException.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
-using datatest::UseDatabase;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
 class MixtureTest : public ::testing::Test {
 protected:
@@ -25,14 +25,14 @@ protected:
     }
     std::vector<MixtureComponent> Load(std::u16string_view name) {
         writer_.reset();
-        UseDatabase use(file_);
+        UseHostDatabase use(file_);
         std::vector<MixtureComponent> components(3); // cleared by the loader
         const int32_t count = LoadMixture(context_, name, components);
         EXPECT_EQ(count, static_cast<int32_t>(components.size()));
         return components;
     }
 
-    TempDatabase file_{"mixtures"};
+    TempHostDatabase file_{"mixtures"};
     std::unique_ptr<sim::HostWriter> writer_;
     CalcContext context_;
 };
@@ -134,7 +134,7 @@ TEST_F(MixtureTest, ExistenceAndNames) {
     }
     writer_->Exec("INSERT INTO mixture (name) VALUES (NULL);");
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     EXPECT_TRUE(MixtureExists(u"А"));
     EXPECT_TRUE(MixtureExists(u""));
     EXPECT_FALSE(MixtureExists(u"а"));
@@ -148,7 +148,7 @@ TEST_F(MixtureTest, AFailingStepMeansNoSuchMixtureButNamesRaise) {
     writer_->Exec("DROP TABLE mixturecomp; DROP TABLE mixture;"
                   "CREATE VIEW mixture AS SELECT 1 AS id, 'А' || abs(-9223372036854775807 - 1) AS name;");
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     EXPECT_FALSE(MixtureExists(u"А"));
     try {
         LoadMixtureNames();
@@ -163,7 +163,7 @@ TEST_F(MixtureTest, WithoutVersionInfoTheLoaderRaisesAtPrepare) {
     Create(24);
     writer_->Exec("DROP TABLE versioninfo;");
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     std::vector<MixtureComponent> components(2);
     try {
         LoadMixture(context_, u"Смесь", components);

@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "Batches.h"
-#include "DataTestSupport.h"
 #include "calc/CalcContext.h"
 #include "calc/ContextLoading.h"
 #include "calc/bindings/Gost31371Binding.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
-using datatest::UseDatabase;
 using sim::PeakRow;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
 struct ExpectedPeak {
     std::u16string_view id;
@@ -53,14 +53,14 @@ protected:
     }
     std::vector<ComponentResult> Load(int64_t assayId) {
         writer_.reset(); // closes the writer's connection
-        UseDatabase use(file_);
+        UseHostDatabase use(file_);
         std::vector<ComponentResult> peaks;
         const int32_t count = LoadAssayPeaks(context_, assayId, peaks);
         EXPECT_EQ(count, static_cast<int32_t>(peaks.size()));
         return peaks;
     }
 
-    TempDatabase file_{"peaks"};
+    TempHostDatabase file_{"peaks"};
     std::unique_ptr<sim::HostWriter> writer_;
     CalcContext context_;
 };
@@ -128,7 +128,7 @@ TEST_F(PeakLoadingTest, AGroupWithoutADisplayNameTakesNoPeaks) {
 TEST_F(PeakLoadingTest, AppendsToTheListAndAddsGroupsIntoRecordsAlreadyThere) {
     const int64_t id = Chromatogram({{u"Метан", 2.0, 100.0, 10.0}, {u"С6+", 0.5, 3.0, 0.3}});
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     std::vector<ComponentResult> peaks(2);
     peaks[0].id = u"c6plus";
     peaks[0].area = 1.0;
@@ -144,7 +144,7 @@ TEST_F(PeakLoadingTest, AssayIdsNotAboveZeroLoadNothing) {
         "INSERT INTO peak VALUES (NULL, 'Этан', 1, 1, 1), (0, 'Этан', 1, 1, 1), (-1, 'Этан', 1, 1, 1);");
     writer_->Exec("INSERT INTO assay (id, atmpressure) VALUES (0, 50), (-1, 50);");
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     context_.settings.clcPressure = true;
     for (const int64_t id : {int64_t{0}, int64_t{-1}}) {
         std::vector<ComponentResult> peaks(1);
@@ -160,7 +160,7 @@ TEST_F(PeakLoadingTest, AreasAreCorrectedToStandardPressureWhenAsked) {
     writer_->Exec("INSERT INTO assay (id, atmpressure) VALUES (100, NULL);"
                   "INSERT INTO peak VALUES (100, 'Метан', 2, 1000, 100);");
     writer_.reset();
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     struct Case {
         int64_t id;
         bool correction;
@@ -205,7 +205,7 @@ class AreaSeriesTest : public PeakLoadingTest {
 protected:
     std::vector<AreaSeries> LoadSeries(std::initializer_list<int64_t> ids) {
         writer_.reset();
-        UseDatabase use(file_);
+        UseHostDatabase use(file_);
         std::vector<AreaSeries> series;
         const std::vector<int64_t> list(ids);
         const int32_t count = LoadAreaSeries(context_, list, series);

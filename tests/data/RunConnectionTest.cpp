@@ -10,7 +10,6 @@
 #include <string>
 #include <thread>
 
-#include "DataTestSupport.h"
 #include "DemoRun.h"
 #include "calc/Stages.h"
 #include "data/DataBaseFailure.h"
@@ -18,11 +17,12 @@
 #include "data/DataBaseReader.h"
 #include "data/MixtureLoading.h"
 #include "data/SqlException.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
-using datatest::UseDatabase;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
 // The host's own read-write connection to a database file.
 class HostConnection {
@@ -60,7 +60,7 @@ std::string Sha1Of(const std::string& path) {
 class RunConnection : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        master_ = new TempDatabase("demo-master");
+        master_ = new TempHostDatabase("demo-master");
         manifest_ = new sim::DemoManifest(sim::MakeDemoDatabase(master_->path(), 20240314));
     }
     static void TearDownTestSuite() {
@@ -75,11 +75,11 @@ protected:
     }
     CalcContext Context(int32_t method) { return testsupport::DemoRunContext(*manifest_, method); }
 
-    static TempDatabase* master_;
+    static TempHostDatabase* master_;
     static sim::DemoManifest* manifest_;
-    TempDatabase file_{"run"};
+    TempHostDatabase file_{"run"};
 };
-TempDatabase* RunConnection::master_ = nullptr;
+TempHostDatabase* RunConnection::master_ = nullptr;
 sim::DemoManifest* RunConnection::manifest_ = nullptr;
 
 constexpr int32_t kMethodC1 = 2;
@@ -95,7 +95,7 @@ TEST_F(RunConnection, ARunOpensOneConnectionAndCompilesEachStatementOnceInEither
             HostConnection host(file_.path());
             ASSERT_EQ(host.Exec((std::string("PRAGMA journal_mode=") + mode + ";").c_str()), SQLITE_OK);
         }
-        UseDatabase use(file_);
+        UseHostDatabase use(file_);
         CalcContext context = Context(kMethodC1);
         const DataBase::AccessCounts before = DataBase::CurrentAccessCounts();
         ASSERT_EQ(RunCalculation(context), 0);
@@ -116,7 +116,7 @@ TEST_F(RunConnection, ARunOpensOneConnectionAndCompilesEachStatementOnceInEither
 }
 
 TEST_F(RunConnection, ReadsOutsideARunOpenTheirOwnConnectionAndInsideOneEndTheirRead) {
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     const std::u16string mixture = manifest_->methods[0].mixtures[0].name;
     DataBase::AccessCounts before = DataBase::CurrentAccessCounts();
     EXPECT_TRUE(MixtureExists(mixture));
@@ -136,7 +136,7 @@ TEST_F(RunConnection, ReadsOutsideARunOpenTheirOwnConnectionAndInsideOneEndTheir
 }
 
 TEST_F(RunConnection, ARunWaitsForTheHostsWriteLockAndSucceedsWhenItIsReleased) {
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     CalcContext context = Context(kMethodC1);
     HostConnection host(file_.path());
     // An exclusive lock of a rollback-journal database keeps every reader out until the host commits.
@@ -166,7 +166,7 @@ TEST_F(RunConnection, AWriteAheadLogDatabaseIsReadWhileTheHostWrites) {
     HostConnection host(file_.path());
     ASSERT_EQ(host.Exec("PRAGMA journal_mode=WAL;"), SQLITE_OK);
     ASSERT_EQ(host.Exec("BEGIN IMMEDIATE; UPDATE peak SET area = 0;"), SQLITE_OK);
-    UseDatabase use(file_);
+    UseHostDatabase use(file_);
     CalcContext context = Context(kMethodC1);
     EXPECT_EQ(RunCalculation(context), 0) << "the run reads the last committed state";
     EXPECT_FALSE(context.components.empty());
@@ -176,12 +176,12 @@ TEST_F(RunConnection, AWriteAheadLogDatabaseIsReadWhileTheHostWrites) {
 TEST_F(RunConnection, AHotJournalIsReportedAndNeitherTheDatabaseNorTheJournalChange) {
     CalcContext context;
     {
-        UseDatabase intact(file_);
+        UseHostDatabase intact(file_);
         context = Context(kMethodC1);
     }
     // A host writer that crashed mid-transaction: the database holds part of the change, the journal
     // the pages as they were. Copying both while the transaction is open makes that state.
-    TempDatabase crashed("crashed");
+    TempHostDatabase crashed("crashed");
     {
         HostConnection host(file_.path());
         ASSERT_EQ(host.Exec("PRAGMA cache_size = 2; BEGIN; UPDATE peak SET area = area * 2;"), SQLITE_OK);
@@ -192,7 +192,7 @@ TEST_F(RunConnection, AHotJournalIsReportedAndNeitherTheDatabaseNorTheJournalCha
     const std::string databaseBefore = Sha1Of(crashed.path());
     const std::string journalBefore = Sha1Of(crashed.path() + "-journal");
 
-    UseDatabase use(crashed);
+    UseHostDatabase use(crashed);
     try {
         RunCalculation(context);
         ADD_FAILURE() << "the run read a database that needs recovery";
@@ -205,14 +205,14 @@ TEST_F(RunConnection, AHotJournalIsReportedAndNeitherTheDatabaseNorTheJournalCha
 }
 
 TEST(ReadOnlyOpen, AMissingFileIsReportedAndNotCreated) {
-    TempDatabase missing("missing");
+    TempHostDatabase missing("missing");
     try {
         DataBase::Handle handle(missing.address());
         ADD_FAILURE() << "a missing database was opened";
     } catch (const DataBase::SqlException& raised) {
         EXPECT_EQ(raised.code(), SQLITE_CANTOPEN);
     }
-    UseDatabase use(missing);
+    UseHostDatabase use(missing);
     EXPECT_THROW(LoadMixtureNames(), DataBase::SqlException);
     EXPECT_FALSE(std::filesystem::exists(PathOf(missing.path())));
 }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "DataTestSupport.h"
 #include "Databases.h"
 #include "calc/CalcContext.h"
 #include "calc/ContextLoading.h"
@@ -14,14 +13,15 @@
 #include "data/MixtureLoading.h"
 #include "data/MolarMass.h"
 #include "data/SqlException.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
-using datatest::TempDatabase;
-using datatest::UseDatabase;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
 // Every row of the peak and mixture tables as one text, to compare two databases.
-std::u16string Dump(const TempDatabase& file) {
+std::u16string Dump(const TempHostDatabase& file) {
     DataBase::Handle handle(file.address());
     std::u16string dump;
     for (const auto query :
@@ -39,9 +39,9 @@ std::u16string Dump(const TempDatabase& file) {
 }
 
 TEST(Simulator, TheSameSeedGivesTheSameDatabase) {
-    TempDatabase first("seed-a");
-    TempDatabase second("seed-b");
-    TempDatabase other("seed-c");
+    TempHostDatabase first("seed-a");
+    TempHostDatabase second("seed-b");
+    TempHostDatabase other("seed-c");
     sim::MakeTestDatabase(first.path(), 42);
     sim::MakeTestDatabase(second.path(), 42);
     sim::MakeTestDatabase(other.path(), 43);
@@ -183,7 +183,7 @@ TEST(Simulator, PressureScalesTheAreas) {
 }
 
 TEST(Simulator, TheDemoDatabaseHoldsADaysWork) {
-    TempDatabase file("demo");
+    TempHostDatabase file("demo");
     const sim::DemoManifest manifest = sim::MakeDemoDatabase(file.path(), 20240314);
     const size_t runs[] = {5, 3, 7, 7};
     for (size_t m = 0; m < 4; ++m) {
@@ -197,7 +197,7 @@ TEST(Simulator, TheDemoDatabaseHoldsADaysWork) {
     EXPECT_EQ(manifest.methods[2].mixtures.size(), 2u);
     EXPECT_EQ(manifest.analyses[0].size(), 4u);
     EXPECT_EQ(sim::UtcText(manifest.dayStart), u"2024-03-14 00:00:00");
-    UseDatabase use(file);
+    UseHostDatabase use(file);
     EXPECT_EQ(LoadMixtureNames().size(), 6u);
     CalcContext context;
     std::vector<MixtureComponent> components;
@@ -207,9 +207,9 @@ TEST(Simulator, TheDemoDatabaseHoldsADaysWork) {
 }
 
 TEST(Simulator, TheLegacyDemoHasNoDecimalColumns) {
-    TempDatabase file("legacy");
+    TempHostDatabase file("legacy");
     const sim::DemoManifest manifest = sim::MakeDemoDatabase(file.path(), 1, 22);
-    UseDatabase use(file);
+    UseHostDatabase use(file);
     CalcContext context;
     std::vector<MixtureComponent> components;
     ASSERT_GT(LoadMixture(context, manifest.methods[0].mixtures[0].name, components), 5);
@@ -220,7 +220,7 @@ TEST(Simulator, TheLegacyDemoHasNoDecimalColumns) {
 }
 
 TEST(Simulator, BenchmarkDatabaseAveragesTwentyPeaks) {
-    TempDatabase file("bench");
+    TempHostDatabase file("bench");
     const sim::BenchmarkManifest manifest = sim::MakeBenchmarkDatabase(file.path(), 1, 50);
     EXPECT_EQ(manifest.assays, 50);
     EXPECT_EQ(manifest.peaks, 1000);
@@ -238,7 +238,7 @@ TEST(Simulator, BenchmarkDatabaseAveragesTwentyPeaks) {
 
 TEST(Simulator, EveryHostileKindIsWritten) {
     for (const auto kind : sim::kHostileKinds) {
-        TempDatabase file(sim::NameOf(kind));
+        TempHostDatabase file(sim::NameOf(kind));
         sim::MakeHostileDatabase(file.path(), kind);
         DataBase::Handle handle(file.address());
         const bool usable = kind != sim::HostileKind::NoTables && kind != sim::HostileKind::NotADatabase;

@@ -90,7 +90,7 @@ struct MixtureFindings {
 MixtureFindings CheckNamedMixture(CalcContext& context, const std::u16string& mixtureName,
                                   int32_t mixtureType, const ComponentMixtures& assignment) {
     MixtureFindings findings;
-    if (!MixtureExists(mixtureName)) {
+    if (!context.sources.mixtureExists(mixtureName)) {
         AddMessage(context, JournalCategory::Calib, StringId::MixtureDescriptionNotFound, {mixtureName});
         findings.passed = false;
         return findings;

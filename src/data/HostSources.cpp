@@ -1,0 +1,86 @@
+#include "data/HostSources.h"
+
+#include <sqlite3.h>
+
+#include "data/DataBaseReader.h"
+#include "data/SqlTexts.h"
+
+namespace {
+
+int32_t DatabaseVersion(DataBase::Reader& reader) {
+    int32_t version = 0;
+    DataBase::Statement& statement = reader.Prepare(HostSql::kDatabaseVersion);
+    while (statement.Step()) {
+        version = statement.ColumnInt(0);
+    }
+    return version;
+}
+
+bool MixtureExistsInDatabase(std::u16string_view mixtureName) {
+    DataBase::Reader reader;
+    DataBase::Statement& statement = reader.Prepare(HostSql::kMixtureExists);
+    statement.BindText(1, mixtureName);
+    return statement.StepResult() == SQLITE_ROW;
+}
+
+void MixtureRowsOfDatabase(std::u16string_view mixtureName, std::vector<HostCertifiedRow>& rows) {
+    DataBase::Reader reader;
+    const bool withDecimals = DatabaseVersion(reader) >= HostSql::kFirstVersionWithDecimals;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(withDecimals ? HostSql::kMixtureCompositionWithDecimals
+                                                                 : HostSql::kMixtureComposition);
+    statement.BindText(1, mixtureName);
+    while (statement.Step()) {
+        HostCertifiedRow row;
+        row.name = statement.ColumnText(0);
+        row.concentration = statement.ColumnDouble(1);
+        row.deviation = statement.ColumnDouble(2);
+        if (withDecimals) {
+            row.concentrationDecimals = statement.ColumnInt(3);
+            row.deviationDecimals = statement.ColumnInt(4);
+        }
+        rows.push_back(std::move(row));
+    }
+}
+
+void PeaksByTimeOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
+    DataBase::Reader reader;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeaks);
+    statement.BindAssayId(1, assayId);
+    while (statement.Step()) {
+        rows.push_back(HostPeakRow{statement.ColumnText(0), statement.ColumnDouble(1),
+                                   statement.ColumnDouble(2), statement.ColumnDouble(3)});
+    }
+}
+
+void PeakAreasOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
+    DataBase::Reader reader;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeakAreas);
+    statement.BindAssayId(1, assayId);
+    while (statement.Step()) {
+        HostPeakRow row;
+        row.name = statement.ColumnText(0);
+        row.area = statement.ColumnDouble(1);
+        rows.push_back(std::move(row));
+    }
+}
+
+void PressuresOfDatabase(int64_t assayId, std::vector<double>& pressuresKPa) {
+    DataBase::Reader reader;
+    pressuresKPa.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPressure);
+    statement.BindAssayId(1, assayId);
+    while (statement.Step()) {
+        pressuresKPa.push_back(statement.ColumnDouble(0));
+    }
+}
+
+} // namespace
+
+const HostSources& DatabaseSources() {
+    static const HostSources sources{&MixtureExistsInDatabase, &MixtureRowsOfDatabase, &PeaksByTimeOfDatabase,
+                                     &PeakAreasOfDatabase, &PressuresOfDatabase};
+    return sources;
+}
