@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ModalDialogs.h"
+#include "ModalDriver.h"
 #include "SelectionDatabase.h"
 #include "WindowFixture.h"
 #include "text/Format.h"
@@ -470,7 +471,8 @@ TEST_F(SelectionTest, EachSearchFilterNarrowsTheResultsToTheMatchingChromatogram
     }));
 }
 
-// Five keys typed 100 ms apart: the results change once, 500 ms after the last.
+// Five keys typed 100 ms apart: one search, 500 ms after the last. Each search refills the result list
+// once, with its drawing switched off while the rows go in; the list's own procedure counts the refills.
 TEST_F(SelectionTest, TypingInTheSampleFieldSearchesOnceAfterTheLastKey) {
     Prepare(0, 0);
     const std::vector<std::wstring> all = Expected(false, [](const sim::AssayRow&) { return true; });
@@ -479,16 +481,28 @@ TEST_F(SelectionTest, TypingInTheSampleFieldSearchesOnceAfterTheLastKey) {
     ASSERT_NE(all.size(), matching.size());
     ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
         HWND results = GetDlgItem(dialog, 1013);
-        const std::wstring typed = L"abcde";
-        for (size_t length = 1; length <= typed.size(); ++length) {
-            SetDlgItemTextW(dialog, 1105, typed.substr(0, length).c_str());
+        HWND sample = GetDlgItem(dialog, 1105);
+        const MessageCounter refills(results, WM_SETREDRAW, FALSE);
+        for (const wchar_t key : std::wstring(L"abcde")) {
+            SendMessageW(sample, WM_CHAR, key, 1);
             PumpFor(100);
-            EXPECT_EQ(ColumnTexts(results, 0), all) << length;
+            EXPECT_EQ(refills.Count(), 0) << static_cast<char>(key);
+            EXPECT_EQ(ColumnTexts(results, 0), all) << static_cast<char>(key);
         }
+        EXPECT_EQ(Text(dialog, 1105), L"abcde");
         PumpFor(250);
+        EXPECT_EQ(refills.Count(), 0);
         EXPECT_EQ(ColumnTexts(results, 0), all);
         PumpFor(400);
+        EXPECT_EQ(refills.Count(), 1);
         EXPECT_EQ(ColumnTexts(results, 0), matching);
+        // Nothing runs again while the field rests.
+        PumpFor(700);
+        EXPECT_EQ(refills.Count(), 1);
+        // A change to another filter is searched once as well.
+        SelectComboIndex(dialog, 1093, 1);
+        PumpFor(700);
+        EXPECT_EQ(refills.Count(), 2);
     }));
 }
 
