@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ModalDialogs.h"
+#include "ModalDriver.h"
 #include "SelectionDatabase.h"
 #include "WindowFixture.h"
 #include "text/Format.h"
@@ -470,7 +471,77 @@ TEST_F(SelectionTest, EachSearchFilterNarrowsTheResultsToTheMatchingChromatogram
     }));
 }
 
-// Five keys typed 100 ms apart: the results change once, 500 ms after the last.
+std::wstring LocaleFormat(LCTYPE type) {
+    wchar_t text[80] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 80);
+    return text;
+}
+
+// The user's short-date and time formats replaced for a test's length (empty: left as they are).
+class UserFormats {
+public:
+    UserFormats(const std::wstring& date, const std::wstring& time)
+        : date_(LocaleFormat(LOCALE_SSHORTDATE)), time_(LocaleFormat(LOCALE_STIMEFORMAT)) {
+        if (!date.empty()) {
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, date.c_str());
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, time.c_str());
+        }
+    }
+    ~UserFormats() {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, date_.c_str());
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, time_.c_str());
+    }
+    UserFormats(const UserFormats&) = delete;
+    UserFormats& operator=(const UserFormats&) = delete;
+
+private:
+    std::wstring date_;
+    std::wstring time_;
+};
+
+// What the system writes for a picker's date and time in the user's formats, joined by a space.
+std::wstring SystemDateTime(const SYSTEMTIME& time) {
+    wchar_t date[80] = {};
+    wchar_t clock[80] = {};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, date, 80, nullptr);
+    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, clock, 80);
+    return std::wstring(date) + L" " + clock;
+}
+
+// Both pickers show their date and time as the system writes them in the user's formats: the
+// prefix's Russian ones and formats set for the test that no picker shows by default.
+TEST_F(SelectionTest, DatePickersShowTheUsersShortDateAndTimeFormats) {
+    Prepare(0, 0);
+    struct Case {
+        const wchar_t* date;
+        const wchar_t* time;
+        const wchar_t* sample; // the text of 2026-03-04 05:06:07 in these formats
+    };
+    const Case cases[] = {
+        {L"", L"", L"04.03.2026 05:06:07"},
+        {L"yyyy-MM-dd", L"HH'h'mm", L"2026-03-04 05h06"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(Narrow(test.sample));
+        const UserFormats formats(test.date, test.time);
+        const SYSTEMTIME sample{2026, 3, 3, 4, 5, 6, 7, 0};
+        ASSERT_EQ(SystemDateTime(sample), test.sample);
+        ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
+            for (const int id : {1095, 1096}) {
+                HWND picker = GetDlgItem(dialog, id);
+                SYSTEMTIME shown{};
+                ASSERT_EQ(DateTime_GetSystemtime(picker, &shown), GDT_VALID);
+                wchar_t text[80] = {};
+                GetWindowTextW(picker, text, 80);
+                EXPECT_EQ(text, SystemDateTime(shown)) << id;
+            }
+            Screenshot(dialog, *test.date == 0 ? "dialog196_dates_russian" : "dialog196_dates_user_formats");
+        }));
+    }
+}
+
+// Five keys typed 100 ms apart: one search, 500 ms after the last. Each search refills the result list
+// once, with its drawing switched off while the rows go in; the list's own procedure counts the refills.
 TEST_F(SelectionTest, TypingInTheSampleFieldSearchesOnceAfterTheLastKey) {
     Prepare(0, 0);
     const std::vector<std::wstring> all = Expected(false, [](const sim::AssayRow&) { return true; });
@@ -479,16 +550,28 @@ TEST_F(SelectionTest, TypingInTheSampleFieldSearchesOnceAfterTheLastKey) {
     ASSERT_NE(all.size(), matching.size());
     ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
         HWND results = GetDlgItem(dialog, 1013);
-        const std::wstring typed = L"abcde";
-        for (size_t length = 1; length <= typed.size(); ++length) {
-            SetDlgItemTextW(dialog, 1105, typed.substr(0, length).c_str());
+        HWND sample = GetDlgItem(dialog, 1105);
+        const MessageCounter refills(results, WM_SETREDRAW, FALSE);
+        for (const wchar_t key : std::wstring(L"abcde")) {
+            SendMessageW(sample, WM_CHAR, key, 1);
             PumpFor(100);
-            EXPECT_EQ(ColumnTexts(results, 0), all) << length;
+            EXPECT_EQ(refills.Count(), 0) << static_cast<char>(key);
+            EXPECT_EQ(ColumnTexts(results, 0), all) << static_cast<char>(key);
         }
+        EXPECT_EQ(Text(dialog, 1105), L"abcde");
         PumpFor(250);
+        EXPECT_EQ(refills.Count(), 0);
         EXPECT_EQ(ColumnTexts(results, 0), all);
         PumpFor(400);
+        EXPECT_EQ(refills.Count(), 1);
         EXPECT_EQ(ColumnTexts(results, 0), matching);
+        // Nothing runs again while the field rests.
+        PumpFor(700);
+        EXPECT_EQ(refills.Count(), 1);
+        // A change to another filter is searched once as well.
+        SelectComboIndex(dialog, 1093, 1);
+        PumpFor(700);
+        EXPECT_EQ(refills.Count(), 2);
     }));
 }
 

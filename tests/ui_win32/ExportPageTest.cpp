@@ -1,12 +1,18 @@
 // The export page on the demo's run: its controls filled from and written back to the settings, the
 // export handed to a program with "%F" standing for the file (quoted, for a temporary folder with a
-// space), a program that cannot be started reported, and the file opened without a program.
+// space), a program that cannot be started reported, the file opened without a program, and the program
+// chosen through the system's file-open dialog.
 #include <windows.h>
+// dlgs.h names the controls of the system's file dialogs.
+#include <dlgs.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
 
 #include <fstream>
 #include <iterator>
 
 #include "ModalDialogs.h"
+#include "ModalDriver.h"
 #include "WindowFixture.h"
 
 namespace ui {
@@ -142,6 +148,108 @@ TEST_F(ExportPageTest, ReportsAProgramThatCannotBeStartedAndOpensTheFileWithoutO
         EXPECT_EQ(box.caption, L"Ошибка");
         EXPECT_NE(box.text.find(L"EXP"), std::wstring::npos) << Narrow(box.text);
     }
+}
+
+// The system's file-open dialog the page's "..." shows, owned by the main window.
+bool IsFileDialog(HWND window, HWND main) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return std::wstring(name) == L"#32770" && GetWindow(window, GW_OWNER) == main &&
+           GetDlgItem(window, cmb13) != nullptr && GetDlgItem(window, cmb1) != nullptr;
+}
+
+// The edit of the dialog's file name field, where the user types.
+HWND FileNameEdit(HWND dialog) {
+    HWND field = GetDlgItem(dialog, cmb13);
+    HWND combo = FindWindowExW(field, nullptr, L"ComboBox", nullptr);
+    HWND edit = FindWindowExW(combo != nullptr ? combo : field, nullptr, L"Edit", nullptr);
+    return edit != nullptr ? edit : field;
+}
+
+// Types a name into the file name field and presses the dialog's open button.
+void TypeAndOpen(HWND dialog, const std::wstring& name) {
+    SetWindowTextW(FileNameEdit(dialog), name.c_str());
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
+std::vector<std::wstring> ComboTexts(HWND combo) {
+    std::vector<std::wstring> texts;
+    const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int item = 0; item < count; ++item) {
+        wchar_t text[128] = {};
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+// "..." opens the system's file-open dialog: Cancel and a folder that does not exist leave the program
+// field as it was; the chosen program lands in the field, stays when the page is left, and the host's
+// current folder is the one it had before the user browsed elsewhere.
+TEST_F(ExportPageTest, BrowseButtonPutsTheChosenProgramIntoTheProgramField) {
+    // The full path without "..", as the dialog gives it.
+    wchar_t full[MAX_PATH] = {};
+    GetFullPathNameW((std::wstring(folder.begin(), folder.end()) + L"tools").c_str(), MAX_PATH, full,
+                     nullptr);
+    const std::wstring tools = full;
+    const std::wstring tool = tools + L"\\send data.bat";
+    CreateDirectoryW(tools.c_str(), nullptr);
+    ASSERT_TRUE(std::ofstream(tool.c_str()) << "@copy /Y %1 received.json\r\n");
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    const auto browse = [this] { SendMessageW(page, WM_COMMAND, MAKEWPARAM(1131, BN_CLICKED), 0); };
+    const auto fileDialog = [this](HWND window) { return IsFileDialog(window, main); };
+
+    SetDlgItemTextW(page, 1127, L"cmd");
+    ASSERT_TRUE(WithModalWindow(browse, fileDialog, [&](HWND dialog) {
+        EXPECT_EQ(ComboTexts(GetDlgItem(dialog, cmb1)),
+                  (std::vector<std::wstring>{L"Executable Files (*.exe)", L"Batch Files (*.bat)",
+                                             L"All Files (*.*)"}));
+        EXPECT_EQ(Text(dialog, cmb13), L"");
+        SetWindowTextW(FileNameEdit(dialog), tool.c_str());
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    }));
+    PumpMessages();
+    EXPECT_EQ(ItemText(page, 1127), L"cmd");
+
+    // A path whose folder does not exist is refused by the dialog, which stays open.
+    ASSERT_TRUE(WithModalWindow(browse, fileDialog, [&](HWND dialog) {
+        BoxCatcher catcher;
+        TypeAndOpen(dialog, tools + L"\\absent\\nothing.exe");
+        EXPECT_EQ(catcher.boxes.size(), 1u);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    }));
+    PumpMessages();
+    EXPECT_EQ(ItemText(page, 1127), L"cmd");
+
+    // Into the folder first, as a user browses, then the program by its name.
+    ASSERT_TRUE(WithModalWindow(browse, fileDialog, [&](HWND dialog) {
+        TypeAndOpen(dialog, tools);
+        // The batch files' filter, as a user picks it from the list.
+        SendMessageW(GetDlgItem(dialog, cmb1), CB_SETCURSEL, 1, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb1)));
+        PumpFor(200);
+        EXPECT_EQ(
+            ListView_GetItemCount(FindWindowExW(GetDlgItem(dialog, lst2), nullptr, WC_LISTVIEWW, nullptr)),
+            1);
+        Screenshot(dialog, "dialog198_export_browse");
+        TypeAndOpen(dialog, L"send data.bat");
+    }));
+    PumpMessages();
+    EXPECT_EQ(ItemText(page, 1127), tool);
+    wchar_t after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, after);
+    EXPECT_EQ(std::wstring(after), current);
+    SetCurrentDirectoryW(current); // the tests after this one run where they started
+    Screenshot(main, "page06_export_browsed");
+
+    SelectTab(main, 5);
+    SelectTab(main, kExportTab);
+    page = CurrentPage(main);
+    EXPECT_EQ(ItemText(page, 1127), tool);
 }
 
 } // namespace

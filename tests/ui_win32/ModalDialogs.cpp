@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 struct PendingScript {
-    std::wstring caption;
+    const std::function<bool(HWND)>* matches = nullptr;
     const std::function<void(HWND)>* script = nullptr;
     UINT_PTR timer = 0;
     bool ran = false;
@@ -15,9 +15,7 @@ struct PendingScript {
 PendingScript g_pending;
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    if (IsWindowVisible(window) && g_pending.caption == text) {
+    if (IsWindowVisible(window) && (*g_pending.matches)(window)) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -40,13 +38,25 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
+bool WithModalWindow(const std::function<void()>& open, const std::function<bool(HWND window)>& matches,
                      const std::function<void(HWND dialog)>& script) {
-    g_pending = PendingScript{caption, &script, 0, false};
+    g_pending = PendingScript{&matches, &script, 0, false};
     g_pending.timer = SetTimer(nullptr, 0, 50, &RunScript);
     open();
     KillTimer(nullptr, g_pending.timer);
     return g_pending.ran;
+}
+
+bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
+                     const std::function<void(HWND dialog)>& script) {
+    return WithModalWindow(
+        open,
+        [&caption](HWND window) {
+            wchar_t text[128] = {};
+            GetWindowTextW(window, text, 128);
+            return caption == text;
+        },
+        script);
 }
 
 bool WithModalDialog(HWND window, int button, const std::wstring& caption,

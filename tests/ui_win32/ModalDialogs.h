@@ -18,6 +18,11 @@ bool WithModalDialog(HWND window, int button, const std::wstring& caption,
 bool WithModalAction(const std::function<void()>& open, const std::wstring& caption,
                      const std::function<void(HWND dialog)>& script);
 
+// The same for the first shown top-level window of the thread that matches: the system's own dialogs,
+// whose captions are in the system's language.
+bool WithModalWindow(const std::function<void()>& open, const std::function<bool(HWND window)>& matches,
+                     const std::function<void(HWND dialog)>& script);
+
 // Runs the thread's messages for the given time (timers included).
 void PumpFor(DWORD milliseconds);
 

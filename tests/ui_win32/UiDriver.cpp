@@ -230,6 +230,38 @@ int SelectedCount(HWND list) {
     return static_cast<int>(ListView_GetSelectedCount(list));
 }
 
+namespace {
+constexpr wchar_t kCounterProperty[] = L"ui.MessageCounter";
+}
+
+MessageCounter::MessageCounter(HWND window, UINT message, WPARAM wParam)
+    : window_(window), message_(message), wParam_(wParam) {
+    SetPropW(window_, kCounterProperty, this);
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageCounter::Procedure)));
+}
+
+MessageCounter::~MessageCounter() {
+    if (IsWindow(window_)) {
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        RemovePropW(window_, kCounterProperty);
+    }
+}
+
+LRESULT CALLBACK MessageCounter::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* counter = static_cast<MessageCounter*>(GetPropW(window, kCounterProperty));
+    if (message == counter->message_ && wParam == counter->wParam_) {
+        ++counter->count_;
+    }
+    const WNDPROC previous = counter->previous_;
+    if (message == WM_NCDESTROY) {
+        // The window goes before the counter: put its procedure back while it can still be called.
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropW(window, kCounterProperty);
+    }
+    return CallWindowProcW(previous, window, message, wParam, lParam);
+}
+
 void PressCtrlKey(HWND window, UINT key) {
     BYTE state[256] = {};
     GetKeyboardState(state);

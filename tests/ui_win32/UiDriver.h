@@ -79,6 +79,26 @@ int RowImage(HWND list, int row);
 void SelectRows(HWND list, const std::vector<int>& rows);
 int SelectedCount(HWND list);
 
+// Counts the messages a window receives while it lives (the window's procedure is replaced for that time):
+// how often the window's owner refilled a list, for instance, as the owner's actions show it from outside.
+class MessageCounter {
+public:
+    // Counts message with the given wParam arriving at window.
+    MessageCounter(HWND window, UINT message, WPARAM wParam);
+    ~MessageCounter();
+    MessageCounter(const MessageCounter&) = delete;
+    MessageCounter& operator=(const MessageCounter&) = delete;
+    int Count() const { return count_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_;
+    UINT message_;
+    WPARAM wParam_;
+    WNDPROC previous_ = nullptr;
+    int count_ = 0;
+};
+
 // Presses a key in a window with Ctrl held (through the window's procedure, as the keyboard does).
 void PressCtrlKey(HWND window, UINT key);
 std::wstring ClipboardText();

@@ -84,7 +84,9 @@ void Browse(HWND page) {
     dialog.lpstrFile = file;
     dialog.nMaxFile = kExportPathCapacity + 1;
     dialog.lpstrDefExt = L"";
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    // The dialog runs in the host's process: browsing must not move the host's current folder (its
+    // relative paths, and the folder the export's program is started in).
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (GetOpenFileNameW(&dialog)) {
         SetDlgItemTextW(page, IDC_EXPORT_COMMAND, file);
     }
