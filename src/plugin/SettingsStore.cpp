@@ -94,14 +94,19 @@ std::u16string FromMarked(const std::u16string& field) {
 
 // Reads "<format with index>" entries 0, 1, ... until the first missing one.
 template <typename Consume>
-void ReadList(std::u16string_view keyFormat, Consume consume) {
+void ReadValues(std::u16string_view keyFormat, Consume consume) {
     for (int index = 0; index <= kLastListIndex; ++index) {
         std::u16string value;
         if (!ProfileGetString(ListKey(keyFormat, index), value)) {
             return;
         }
-        consume(SplitFields(value));
+        consume(value);
     }
+}
+
+template <typename Consume>
+void ReadList(std::u16string_view keyFormat, Consume consume) {
+    ReadValues(keyFormat, [&](const std::u16string& value) { consume(SplitFields(value)); });
 }
 
 // Writes the values under indices 0..n-1, then deletes the entries a longer list left behind.
@@ -223,12 +228,15 @@ void Load(CalcContext& context) {
         context.constants.push_back(std::move(constant));
     });
 
+    // A report parameter is its name, "/" and its value: the value is the whole rest, so that a date,
+    // a protocol number or a standard's designation keeps its slashes, and an empty value stays a row.
     context.reportProps.clear();
-    ReadList(kReportPropKey, [&](const std::vector<std::u16string>& f) {
-        if (f.size() < 2) {
+    ReadValues(kReportPropKey, [&](const std::u16string& value) {
+        const size_t slash = value.find(u'/');
+        if (slash == std::u16string::npos) {
             return;
         }
-        context.reportProps.push_back({f[0], f[1]});
+        context.reportProps.push_back({value.substr(0, slash), value.substr(slash + 1)});
     });
 }
 

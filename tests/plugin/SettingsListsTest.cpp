@@ -85,6 +85,34 @@ TEST_F(Lists, StaleDeletionStopsAtTheFirstEmptyOrMissingEntry) {
     EXPECT_EQ(host.profile.count(u"Tarvel/ReportProp003"), 1u);
 }
 
+TEST_F(Lists, AReportParameterIsItsNameUpToTheFirstSlashAndTheWholeRestAsItsValue) {
+    const std::vector<std::pair<std::u16string, ReportProp>> stored = {
+        {u"Договор/№ 17/2026", {u"Договор", u"№ 17/2026"}},
+        {u"Дата отбора/07/12/2026 10:00", {u"Дата отбора", u"07/12/2026 10:00"}},
+        {u"Примечание/", {u"Примечание", u""}},
+        {u"/без названия", {u"", u"без названия"}},
+        {u"Метод//ГОСТ 31371.7", {u"Метод", u"/ГОСТ 31371.7"}},
+    };
+    for (size_t i = 0; i < stored.size(); ++i) {
+        host.profile[FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(i)})] = stored[i].first;
+    }
+    host.profile[FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(stored.size())})] =
+        u"без разделителя";
+    CalcContext read;
+    SettingsStore::Load(read);
+    ASSERT_EQ(read.reportProps.size(), stored.size()) << "an entry without a slash is no parameter";
+    for (size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(read.reportProps[i].name, stored[i].second.name) << i;
+        EXPECT_EQ(read.reportProps[i].value, stored[i].second.value) << i;
+    }
+    const CalcContext again = RoundTrip(read);
+    for (size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(host.profile.at(FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(i)})),
+                  stored[i].first);
+        EXPECT_EQ(again.reportProps[i].value, stored[i].second.value) << i;
+    }
+}
+
 TEST_F(Lists, AnAliasWithASlashReadsBackUpToTheSlash) {
     CalcContext context;
     context.aliases[0].alias = u"Метан/1";

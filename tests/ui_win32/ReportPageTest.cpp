@@ -32,6 +32,7 @@ constexpr int kName = 1207;
 constexpr int kValue = 1208;
 const wchar_t kListCaption[] = L"Отчёт: Параметры";
 const wchar_t kPairCaption[] = L"Отчёт: Параметр";
+const wchar_t kNoticeCaption[] = L"Предупреждение";
 const wchar_t kWrittenTo[] = L"Встроенный браузер недоступен. Отчёт записан в файл:\r\n";
 
 std::wstring WindowText(HWND window) {
@@ -233,6 +234,7 @@ TEST_F(WindowTest, ReportParametersReachTheReportAndTheSettings) {
 
     std::vector<std::vector<std::wstring>> initial;
     std::vector<std::vector<std::wstring>> listed;
+    std::wstring refusal;
     ModalScript edit;
     edit.steps = {
         {kListCaption,
@@ -252,6 +254,15 @@ TEST_F(WindowTest, ReportParametersReachTheReportAndTheSettings) {
         EnterPair(L"", L"не добавляется без названия"),
         {kListCaption, [](HWND dialog) { Click(dialog, kAdd); }},
         EnterPair(L"Договор", L"№ 17/2026"),
+        // The stored form ends the name at its first slash: such a name is refused, the pair stays open.
+        {kListCaption, [](HWND dialog) { Click(dialog, kAdd); }},
+        EnterPair(L"Дата/время", L"07.12.2026"),
+        {kNoticeCaption,
+         [&refusal](HWND box) {
+             refusal = WindowText(GetDlgItem(box, 0xFFFF));
+             Click(box, IDOK);
+         }},
+        EnterPair(L"Дата", L"07/12/2026 10:00"),
         {kListCaption, [](HWND dialog) { Click(dialog, kAdd); }},
         EnterPair(L"Лишний", L"удаляется"),
         {kListCaption,
@@ -274,7 +285,9 @@ TEST_F(WindowTest, ReportParametersReachTheReportAndTheSettings) {
     expected[0] = {L"Заказчик", L"ООО «Газ Юг»"};
     expected.push_back({L"Заказчик 2", L"ООО Север"});
     expected.push_back({L"Договор", L"№ 17/2026"});
+    expected.push_back({L"Дата", L"07/12/2026 10:00"});
     EXPECT_EQ(listed, expected);
+    EXPECT_EQ(refusal, L"Имя \"Дата/время\" не может содержать символ \"/\".");
 
     // OK refreshes the report: a new file with the parameters.
     const std::wstring secondFile = ShownReportFile(page);
@@ -307,7 +320,9 @@ TEST_F(WindowTest, ReportParametersReachTheReportAndTheSettings) {
               u"Заказчик 2/ООО Север");
     EXPECT_EQ(saved[FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(added + 1)})],
               u"Договор/№ 17/2026");
-    EXPECT_EQ(saved.count(FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(added + 2)})), 0u);
+    EXPECT_EQ(saved[FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(added + 2)})],
+              u"Дата/07/12/2026 10:00");
+    EXPECT_EQ(saved.count(FormatText(u"Tarvel/ReportProp%03d", {static_cast<int32_t>(added + 3)})), 0u);
     EXPECT_EQ(GetFileAttributesW(firstFile.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(secondFile.c_str()), INVALID_FILE_ATTRIBUTES);
 }
