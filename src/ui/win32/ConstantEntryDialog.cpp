@@ -11,6 +11,7 @@
 #include "plugin/SettingsStore.h"
 #include "text/StringIds.gen.h"
 #include "ui/models/InputRules.h"
+#include "ui/win32/EntryDialog.h"
 #include "ui/win32/InputControls.h"
 #include "ui/win32/InputDialogs.h"
 #include "ui/win32/Notices.h"
@@ -27,12 +28,7 @@ struct ConstantEntryState {
     MixtureComponent* constant;
 };
 
-ConstantEntryState* StateOf(HWND dialog) {
-    return reinterpret_cast<ConstantEntryState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 void Initialize(HWND dialog, ConstantEntryState& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     const MixtureComponent& constant = *state.constant;
     HWND component = GetDlgItem(dialog, IDC_ENTRY_COMPONENT);
     for (const AliasEntry& alias : state.context->aliases) {
@@ -93,31 +89,10 @@ bool Save(HWND dialog, ConstantEntryState& state) {
     return true;
 }
 
-INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        Initialize(dialog, *reinterpret_cast<ConstantEntryState*>(lParam));
-        return TRUE;
-    }
-    ConstantEntryState* state = StateOf(dialog);
-    if (message != WM_COMMAND || state == nullptr) {
-        return FALSE;
-    }
-    if (LOWORD(wParam) == IDOK) {
-        if (Save(dialog, *state)) {
-            EndDialog(dialog, IDOK);
-        }
-        return TRUE;
-    }
-    if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 INT_PTR CALLBACK ConstantEntryProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(dialog, "ConstantEntryDialog", INT_PTR{FALSE},
-                            [&] { return Procedure(dialog, message, wParam, lParam); });
+    return GuardedProcedure(dialog, "ConstantEntryDialog", INT_PTR{FALSE}, [&] {
+        return EntryDialogProcedure<ConstantEntryState>(dialog, message, wParam, lParam, &Initialize, &Save);
+    });
 }
 
 } // namespace

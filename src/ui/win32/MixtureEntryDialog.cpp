@@ -11,6 +11,7 @@
 #include "text/Format.h"
 #include "text/StringIds.gen.h"
 #include "ui/models/InputRules.h"
+#include "ui/win32/EntryDialog.h"
 #include "ui/win32/InputControls.h"
 #include "ui/win32/InputDialogs.h"
 #include "ui/win32/Notices.h"
@@ -27,12 +28,7 @@ struct MixtureEntryState {
     ComponentMixtures* entry;
 };
 
-MixtureEntryState* StateOf(HWND dialog) {
-    return reinterpret_cast<MixtureEntryState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 void Initialize(HWND dialog, MixtureEntryState& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     const ComponentMixtures& entry = *state.entry;
     HWND component = GetDlgItem(dialog, IDC_ENTRY_COMPONENT);
     AddComboItem(component, kEveryComponent);
@@ -115,31 +111,10 @@ bool Save(HWND dialog, MixtureEntryState& state) {
     return true;
 }
 
-INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        Initialize(dialog, *reinterpret_cast<MixtureEntryState*>(lParam));
-        return TRUE;
-    }
-    MixtureEntryState* state = StateOf(dialog);
-    if (message != WM_COMMAND || state == nullptr) {
-        return FALSE;
-    }
-    if (LOWORD(wParam) == IDOK) {
-        if (Save(dialog, *state)) {
-            EndDialog(dialog, IDOK);
-        }
-        return TRUE;
-    }
-    if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 INT_PTR CALLBACK MixtureEntryProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(dialog, "MixtureEntryDialog", INT_PTR{FALSE},
-                            [&] { return Procedure(dialog, message, wParam, lParam); });
+    return GuardedProcedure(dialog, "MixtureEntryDialog", INT_PTR{FALSE}, [&] {
+        return EntryDialogProcedure<MixtureEntryState>(dialog, message, wParam, lParam, &Initialize, &Save);
+    });
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ResourceIds.h"
 #include "plugin/SettingsStore.h"
 #include "ui/models/InputRules.h"
+#include "ui/win32/EntryDialog.h"
 #include "ui/win32/Notices.h"
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
@@ -20,9 +21,18 @@ std::wstring ItemText(HWND dialog, int id) {
     return buffer;
 }
 
+void Initialize(HWND dialog, Pair& pair) {
+    SendDlgItemMessageW(dialog, IDC_REPORT_PARAMETER_NAME, EM_LIMITTEXT, kReportParameterLength, 0);
+    SendDlgItemMessageW(dialog, IDC_REPORT_PARAMETER_VALUE, EM_LIMITTEXT, kReportParameterLength, 0);
+    SetDlgItemTextW(dialog, IDC_REPORT_PARAMETER_NAME, pair.name->c_str());
+    SetDlgItemTextW(dialog, IDC_REPORT_PARAMETER_VALUE, pair.value->c_str());
+}
+
 // The settings store keeps a parameter as name, "/" and value in one entry: the name ends at the first
-// slash, and the entry has a length limit. What it could not give back whole is refused here.
-bool Acceptable(HWND dialog, const std::wstring& name, const std::wstring& value) {
+// slash, and the entry has a length limit. What it could not give back whole is refused.
+bool Save(HWND dialog, Pair& pair) {
+    const std::wstring name = ItemText(dialog, IDC_REPORT_PARAMETER_NAME);
+    const std::wstring value = ItemText(dialog, IDC_REPORT_PARAMETER_VALUE);
     if (const uint32_t refusal = CheckListField(FromWide(name))) {
         ShowNotice(dialog, refusal, {FromWide(name)});
         return false;
@@ -31,39 +41,15 @@ bool Acceptable(HWND dialog, const std::wstring& name, const std::wstring& value
         ShowNotice(dialog, refusal, {static_cast<int>(SettingsStore::kMaxValueLength)});
         return false;
     }
+    *pair.name = name;
+    *pair.value = value;
     return true;
 }
 
-INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        const auto* pair = reinterpret_cast<Pair*>(lParam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        SendDlgItemMessageW(dialog, IDC_REPORT_PARAMETER_NAME, EM_LIMITTEXT, kReportParameterLength, 0);
-        SendDlgItemMessageW(dialog, IDC_REPORT_PARAMETER_VALUE, EM_LIMITTEXT, kReportParameterLength, 0);
-        SetDlgItemTextW(dialog, IDC_REPORT_PARAMETER_NAME, pair->name->c_str());
-        SetDlgItemTextW(dialog, IDC_REPORT_PARAMETER_VALUE, pair->value->c_str());
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        if (LOWORD(wParam) == IDOK) {
-            const std::wstring name = ItemText(dialog, IDC_REPORT_PARAMETER_NAME);
-            const std::wstring value = ItemText(dialog, IDC_REPORT_PARAMETER_VALUE);
-            if (!Acceptable(dialog, name, value)) {
-                return TRUE;
-            }
-            const auto* pair = reinterpret_cast<Pair*>(GetWindowLongPtrW(dialog, DWLP_USER));
-            *pair->name = name;
-            *pair->value = value;
-        }
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
 INT_PTR CALLBACK ReportParameterProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(dialog, "ReportParameter", INT_PTR{FALSE},
-                            [&] { return Procedure(dialog, message, wParam, lParam); });
+    return GuardedProcedure(dialog, "ReportParameter", INT_PTR{FALSE}, [&] {
+        return EntryDialogProcedure<Pair>(dialog, message, wParam, lParam, &Initialize, &Save);
+    });
 }
 
 } // namespace
