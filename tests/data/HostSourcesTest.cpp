@@ -2,6 +2,7 @@
 // the stage tests rely on it when they put records in place of the database.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 
 namespace {
 
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 // The same content through the simulator's writer or into memory: both take the writer's records.
 template <typename Host>
 void WriteContent(Host& host) {
@@ -23,17 +26,21 @@ void WriteContent(Host& host) {
     host.AddMixtureComponent(certified, sim::CertifiedComponent{u"Этан", 2.5, 0.05, 3, 2});
     host.AddMixture(u"Пустая");
     host.AddMixtureComponent(host.AddMixture(u"Дубль"), sim::CertifiedComponent{u"Азот", 1.0, 0.1, 1, 1});
-    host.AddMixtureComponent(host.AddMixture(u"Дубль"), sim::CertifiedComponent{u"Гелий", 0.5, 0.01, 2, 2});
+    host.AddMixtureComponent(host.AddMixture(u"Дубль"), sim::CertifiedComponent{u"Гелий", 0.5, kNaN, 2, 2});
 
     sim::AssayRow pressured;
     pressured.atmpressureKPa = 99.5;
     const int64_t peaks = host.AddAssay(pressured);
     host.AddPeak(peaks, sim::PeakRow{u"Этан", 2.5, 310.0, 31.0});
     host.AddPeak(peaks, sim::PeakRow{u"", 0.7, 5.0, 0.5});
+    host.AddPeak(peaks, sim::PeakRow{u"Азот", 3.5, kNaN, kNaN}); // NaN is stored as NULL
     host.AddPeak(peaks, sim::PeakRow{u"Метан", 1.2, 9000.0, 900.0});
     sim::AssayRow withoutPressure;
     withoutPressure.atmpressureNull = true;
     host.AddAssay(withoutPressure);
+    sim::AssayRow nanPressure;
+    nanPressure.atmpressureKPa = kNaN;
+    host.AddAssay(nanPressure);
 }
 
 std::string Describe(const std::vector<HostCertifiedRow>& rows) {
@@ -72,7 +79,7 @@ std::vector<std::string> ReadEverything(const HostSources& sources) {
         reads.push_back(Utf16ToUtf8(name) + (sources.mixtureExists(name) ? " exists: " : " absent: ") +
                         Describe(rows));
     }
-    for (const int64_t id : {1, 2, 3}) {
+    for (const int64_t id : {1, 2, 3, 4}) {
         std::vector<HostPeakRow> peaks(1);
         sources.peaksByTime(id, peaks);
         reads.push_back("by time " + std::to_string(id) + ": " + Describe(peaks));
@@ -111,8 +118,9 @@ TEST(HostSourcesTest, RecordsInMemoryReadAsTheSameRowsInADatabaseFile) {
         EXPECT_NE(fromFile[2].find("Гелий"), std::string::npos);
         EXPECT_EQ(fromFile[5],
                   "by time 1:  0.700000 5.000000 0.500000; Метан 1.200000 9000.000000 900.000000; Этан "
-                  "2.500000 310.000000 31.000000; ");
+                  "2.500000 310.000000 31.000000; Азот 3.500000 0.000000 0.000000; ");
         EXPECT_EQ(fromFile[10], "pressure 2: 0.000000; ");
+        EXPECT_EQ(fromFile[13], "pressure 3: 0.000000; ");
     }
 }
 

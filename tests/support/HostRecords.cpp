@@ -1,10 +1,18 @@
 #include "HostRecords.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/CalcContext.h"
 
 namespace testsupport {
+
+namespace {
+// SQLite stores a NaN bound to a statement as NULL, which reads back as 0.
+double Stored(double value) {
+    return std::isnan(value) ? 0.0 : value;
+}
+} // namespace
 
 int64_t HostRecords::AddMixture(std::u16string_view name) {
     const int64_t id = static_cast<int64_t>(mixtures_.size()) + 1;
@@ -17,7 +25,7 @@ void HostRecords::AddMixtureComponent(int64_t mixtureId, const sim::CertifiedCom
     for (Mixture& mixture : mixtures_) {
         if (mixture.id == mixtureId) {
             mixture.rows.push_back(HostCertifiedRow{
-                component.name, component.concentration, component.deviation,
+                component.name, Stored(component.concentration), Stored(component.deviation),
                 withDecimals ? component.decimals : -1, withDecimals ? component.deviationDecimals : -1});
         }
     }
@@ -25,14 +33,16 @@ void HostRecords::AddMixtureComponent(int64_t mixtureId, const sim::CertifiedCom
 
 int64_t HostRecords::AddAssay(const sim::AssayRow& assay) {
     const int64_t id = static_cast<int64_t>(chromatograms_.size()) + 1;
-    chromatograms_.push_back(Chromatogram{id, assay.atmpressureNull ? 0.0 : assay.atmpressureKPa, {}});
+    chromatograms_.push_back(
+        Chromatogram{id, assay.atmpressureNull ? 0.0 : Stored(assay.atmpressureKPa), {}});
     return id;
 }
 
 void HostRecords::AddPeak(int64_t assayId, const sim::PeakRow& peak) {
     for (Chromatogram& chromatogram : chromatograms_) {
         if (chromatogram.id == assayId) {
-            chromatogram.peaks.push_back(HostPeakRow{peak.name, peak.timeMin, peak.area, peak.height});
+            chromatogram.peaks.push_back(
+                HostPeakRow{peak.name, Stored(peak.timeMin), Stored(peak.area), Stored(peak.height)});
         }
     }
 }
