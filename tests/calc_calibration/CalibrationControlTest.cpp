@@ -15,11 +15,12 @@
 namespace {
 
 using calibtest::AddToList;
+using calibtest::CalibMessage;
 using calibtest::CalibrationDatabase;
+using calibtest::CalibText;
 using calibtest::FindResult;
-using calibtest::JournalTexts;
 using calibtest::Peak;
-using calibtest::Text;
+using testsupport::ExpectJournal;
 
 constexpr uint32_t kStamp = 1700000000;
 const std::u16string kMixture = u"ГСО 5";
@@ -90,10 +91,10 @@ protected:
 
 TEST_F(CalibrationControlTest, PassingControlWritesItsValues) {
     Control(kMixture, {Run(1002.0), Run(998.0), Run(1003.0)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Ok);
     EXPECT_TRUE(context_.calibrationOk);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     EXPECT_TRUE(ethane.isok);
     const double found = 0.005 * (1002.0 + 998.0 + 1003.0) / 3.0;
@@ -108,7 +109,7 @@ TEST_F(CalibrationControlTest, PassingControlWritesItsValues) {
 TEST_F(CalibrationControlTest, ADeviatingComponentFailsWith291And182) {
     // Ethane reads 2 % high: above the limit of 1.4 %, while its three areas agree.
     Control(kMixture, {Run(1020.0), Run(1021.0), Run(1019.0)});
-    db_.Open();
+    db_.Attach(context_);
     context_.calibrationOk = true;
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Failed);
     EXPECT_FALSE(context_.calibrationOk);
@@ -116,32 +117,32 @@ TEST_F(CalibrationControlTest, ADeviatingComponentFailsWith291And182) {
     EXPECT_FALSE(ethane.isok);
     ExpectRelativelyNear(ethane.crate, 2.0, "crate");
     EXPECT_TRUE(FindResult(context_, u"propane")->isok);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{Text(StringId::CalibrationControlComponentFailed,
-                                             {kMixture, u"Этан", ethane.crate, kDeviationLimit5}),
-                                        "Контроль градуировочной характеристики не пройден."}));
-    EXPECT_EQ(JournalTexts(context_)[0], "В смеси \"ГСО 5\" для компонента \"Этан\" не пройден контроль "
-                                         "градуировочной характеристики [2.000000 > 1.400000].");
+    ExpectJournal(context_.journal, {CalibMessage(StringId::CalibrationControlComponentFailed,
+                                                  {kMixture, u"Этан", ethane.crate, kDeviationLimit5}),
+                                     CalibText(u"Контроль градуировочной характеристики не пройден.")});
+    EXPECT_EQ(testsupport::JournalTexts(context_).at(0),
+              u"В смеси \"ГСО 5\" для компонента \"Этан\" не пройден контроль градуировочной характеристики "
+              u"[2.000000 > 1.400000].");
 }
 
 TEST_F(CalibrationControlTest, FirstWindowFailsTheRangeAndTheSecondIsTaken) {
     // Four control chromatograms: the first reads 10 % high, so the range of the first window fails.
     Control(kMixture, {Run(1100.0), Run(1001.0), Run(999.0), Run(1002.0)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Ok);
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     EXPECT_TRUE(ethane.isok);
     ExpectRelativelyNear(ethane.crrng, RelativeRangePct(1001.0, 999.0, 1002.0), "crrng of the second window");
     ExpectRelativelyNear(ethane.crate, std::fabs(5.0 - 0.005 * (1001.0 + 999.0 + 1002.0) / 3.0) / 5.0 * 100.0,
                          "crate of the second window");
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(CalibrationControlTest, WithoutAPassingWindowTheLastWindowWithAreasCounts) {
     // The ranges fail in every window although the mean is exact; the last window has no peaks at all
     // and is passed over.
     Control(kMixture, {Run(1000.0), Run(1100.0), {}, {}, {}});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Failed);
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     // Window 1 holds 1100, 0, 0: its range is 300 % of its mean (window 0 would give 157 %).
@@ -149,34 +150,36 @@ TEST_F(CalibrationControlTest, WithoutAPassingWindowTheLastWindowWithAreasCounts
     ExpectRelativelyNear(ethane.crate, std::fabs(5.0 - 0.005 * 1100.0 / 3.0) / 5.0 * 100.0, "crate");
     EXPECT_FALSE(ethane.isok);
     EXPECT_FALSE(context_.calibrationOk);
-    const std::vector<std::string> texts = JournalTexts(context_);
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], Text(StringId::CalibrationControlComponentFailed,
-                             {kMixture, u"Этан", ethane.crate, kDeviationLimit5}));
-    EXPECT_EQ(texts[2], Text(StringId::CalibrationControlFailed));
+    // Propane's single area of 2500 in that window reads two thirds low.
+    const CalibrationResult& propane = *FindResult(context_, u"propane");
+    ExpectRelativelyNear(propane.crate, std::fabs(2.0 - 0.0008 * 2500.0 / 3.0) / 2.0 * 100.0,
+                         "propane crate");
+    ExpectJournal(context_.journal, {CalibMessage(StringId::CalibrationControlComponentFailed,
+                                                  {kMixture, u"Этан", ethane.crate, kDeviationLimit5}),
+                                     CalibMessage(StringId::CalibrationControlComponentFailed,
+                                                  {kMixture, u"Пропан", propane.crate, propane.cnorm}),
+                                     CalibMessage(StringId::CalibrationControlFailed)});
 }
 
 TEST_F(CalibrationControlTest, ARangeFailureAloneFailsTheControlWithoutAComponentMessage) {
     Control(kMixture, {Run(1000.0), Run(1060.0), Run(940.0)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Failed);
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     EXPECT_TRUE(ethane.isok); // its mean is exact
     EXPECT_EQ(ethane.crate, 0.0);
     ExpectRelativelyNear(ethane.crrng, 12.0, "crrng");
     EXPECT_FALSE(context_.calibrationOk);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{"Контроль градуировочной характеристики не пройден."});
+    ExpectJournal(context_.journal, {CalibText(u"Контроль градуировочной характеристики не пройден.")});
 }
 
 TEST_F(CalibrationControlTest, TooFewControlChromatogramsMessage305) {
     Control(kMixture, {Run(1000.0), Run(1000.0)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{
-                  "Недостаточно контрольных хроматограм для смеси \"ГСО 5\". Загружено 2 из 3.",
-                  "Контроль градуировочной характеристики не пройден."}));
+    ExpectJournal(context_.journal,
+                  {CalibText(u"Недостаточно контрольных хроматограм для смеси \"ГСО 5\". Загружено 2 из 3."),
+                   CalibText(u"Контроль градуировочной характеристики не пройден.")});
     EXPECT_TRUE(FindResult(context_, u"ethane")->isok);
 }
 
@@ -185,20 +188,20 @@ TEST_F(CalibrationControlTest, OwnAssignmentsAreControlledOnlyByMethodsC) {
     db_.Mixture(nitrogenMixture, {{u"Гелий", 99.0, 0.1, 2, 2}, {u"Азот", 1.0, 0.03, 3, 3}});
     // Propane has its own assignment: the general control passes it over, however far off it reads.
     Control(kMixture, {Run(1000.0, 3000.0), Run(1001.0, 3000.0), Run(999.0, 3000.0)});
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures.push_back(ComponentMixtures{u"propane", nitrogenMixture, u"", 0, 0});
     context_.mixtures.push_back(ComponentMixtures{u"propane", u"", u"", 0, 0});
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Ok);
     EXPECT_EQ(FindResult(context_, u"propane")->crate, 0.0);
     EXPECT_TRUE(FindResult(context_, u"propane")->isok);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 
     // Method В1: the propane assignment is controlled by its own mixture, which has no control runs.
     context_.settings.clbrCalcMethod = 2;
     EXPECT_EQ(RunCalibrationControl(context_, false), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_), (std::vector<std::string>{Text(StringId::NotEnoughControlChromatograms,
-                                                                     {nitrogenMixture, 0, 3}),
-                                                                Text(StringId::CalibrationControlFailed)}));
+    ExpectJournal(context_.journal,
+                  {CalibMessage(StringId::NotEnoughControlChromatograms, {nitrogenMixture, 0, 3}),
+                   CalibMessage(StringId::CalibrationControlFailed)});
 }
 
 TEST_F(CalibrationControlTest, AComponentWithoutCalibrationResultIsNotControlled) {
@@ -206,14 +209,14 @@ TEST_F(CalibrationControlTest, AComponentWithoutCalibrationResultIsNotControlled
     Control(kMixture, {{{u"Этан", 1000.0}, {u"Азот", 10.0}},
                        {{u"Этан", 1000.0}, {u"Азот", 900.0}},
                        {{u"Этан", 1000.0}, {u"Азот", 10.0}}});
-    db_.Open();
+    db_.Attach(context_);
     context_.calibration[1].isok = false; // propane failed its calibration and keeps that
     EXPECT_EQ(ControlMixture(context_, false, kMixture, context_.mixtures[0], {}), false); // nitrogen's range
     EXPECT_EQ(FindResult(context_, u"nitrogen"), nullptr);
     EXPECT_FALSE(FindResult(context_, u"propane")->isok);
     EXPECT_EQ(FindResult(context_, u"propane")->crate, 0.0);
     EXPECT_TRUE(FindResult(context_, u"ethane")->isok);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(CalibrationControlTest, AnUncertifiedComponentFailsWithItsMessage) {
@@ -222,23 +225,23 @@ TEST_F(CalibrationControlTest, AnUncertifiedComponentFailsWithItsMessage) {
     Control(kMixture, {{{u"Этан", 1000.0}, {u"Гелий", 50.0}},
                        {{u"Этан", 1000.0}, {u"Гелий", 50.0}},
                        {{u"Этан", 1000.0}, {u"Гелий", 50.0}}});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_FALSE(ControlMixture(context_, false, kMixture, context_.mixtures[0], {}));
     const CalibrationResult& helium = *FindResult(context_, u"helium");
     EXPECT_FALSE(helium.isok);
     EXPECT_TRUE(std::isnan(helium.crate));
     EXPECT_EQ(helium.cnorm, 0.0);
     // Said in words, not as "[nan > 0.000000]".
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{"В смеси \"ГСО 5\" компонент \"Гелий\" не аттестован: контроль "
-                                       "градуировочной характеристики по нему невозможен."});
+    ExpectJournal(context_.journal,
+                  {CalibText(u"В смеси \"ГСО 5\" компонент \"Гелий\" не аттестован: контроль "
+                             u"градуировочной характеристики по нему невозможен.")});
 }
 
 TEST_F(CalibrationControlTest, LowRangeLineOfANonLinearComponent) {
     const std::u16string lowMixture = u"Азот 0.01";
     db_.Mixture(lowMixture, {{u"Гелий", 99.99, 0.1, 2, 2}, {u"Азот", 0.01, 0.0005, 4, 4}});
     Control(lowMixture, {{{u"Азот", 2.0}}, {{u"Азот", 2.0}}, {{u"Азот", 2.0}}});
-    db_.Open();
+    db_.Attach(context_);
     context_.calibrationKind = 2;
     context_.settings.clbrCalcMethod = 2;
     context_.settings.clbrNitrogen = false;
@@ -258,12 +261,14 @@ TEST_F(CalibrationControlTest, LowRangeLineOfANonLinearComponent) {
     ExpectRelativelyNear(context_.calibration[0].crate, std::fabs(0.01 - 2.0 / 150.0) / 0.01 * 100.0,
                          "crate");
     EXPECT_FALSE(context_.calibration[0].isok);
-    EXPECT_EQ(JournalTexts(context_).size(), 1u);
+    ExpectJournal(context_.journal,
+                  {CalibMessage(StringId::CalibrationControlComponentFailed,
+                                {lowMixture, u"Азот", context_.calibration[0].crate, 2.8 * 5.0})});
 }
 
 TEST_F(CalibrationControlTest, AnUnknownMethodControlsNothingAgainstACalibration) {
     Control(kMixture, {Run(1000.0), Run(1000.0), Run(1000.0)});
-    db_.Open();
+    db_.Attach(context_);
     context_.calibrationKind = 9;
     EXPECT_FALSE(ControlMixture(context_, false, kMixture, context_.mixtures[0], {}));
     // No calibration gives a concentration: every controlled component misses by 100 %.

@@ -1,52 +1,13 @@
 #include "CalibrationTestSupport.h"
 
 #include <algorithm>
-#include <atomic>
+#include <cmath>
+#include <numeric>
+#include <utility>
 
-#include "calc/journal/JournalCategory.h"
-#include "data/DataBaseConnection.h"
-#include "platform/Platform.h"
-#include "text/Utf.h"
+#include "calc/journal/MessageJournal.h"
 
 namespace calibtest {
-
-CalibrationDatabase::CalibrationDatabase() {
-    static std::atomic<int> counter{0};
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "tarvel-calibration-";
-    name += test != nullptr ? test->name() : "global";
-    name += '-' + std::to_string(counter++) + ".db";
-    path_ = Utf16ToUtf8(platform::TempDirectory()) + name;
-    writer_ = std::make_unique<sim::HostWriter>(path_);
-    writer_->CreateSchema(sim::SchemaOptions{});
-}
-
-CalibrationDatabase::~CalibrationDatabase() {
-    writer_.reset();
-    DataBaseConnection::SetUri(nullptr);
-    sim::RemoveDatabaseFile(path_);
-}
-
-void CalibrationDatabase::Mixture(const std::u16string& name,
-                                  std::initializer_list<sim::CertifiedComponent> components) {
-    const int64_t id = writer_->AddMixture(name);
-    for (const auto& component : components) {
-        writer_->AddMixtureComponent(id, component);
-    }
-}
-
-int64_t CalibrationDatabase::Chromatogram(const std::u16string& mixture, const std::vector<Peak>& peaks) {
-    sim::AssayRow row;
-    row.mixture = mixture;
-    row.calibration = true;
-    const int64_t id = writer_->AddAssay(row);
-    double time = 1.0;
-    for (const Peak& peak : peaks) {
-        writer_->AddPeak(id, sim::PeakRow{peak.name, time, peak.area, peak.area / 10.0});
-        time += 0.5;
-    }
-    return id;
-}
 
 std::vector<int64_t> CalibrationDatabase::Chromatograms(const std::u16string& mixture,
                                                         const std::vector<Peak>& peaks, int count) {
@@ -55,11 +16,6 @@ std::vector<int64_t> CalibrationDatabase::Chromatograms(const std::u16string& mi
         ids.push_back(Chromatogram(mixture, peaks));
     }
     return ids;
-}
-
-void CalibrationDatabase::Open() {
-    writer_.reset();
-    DataBaseConnection::SetUri(Utf8ToUtf16(path_));
 }
 
 void AddToList(CalcContext& context, const std::vector<int64_t>& ids, AssayRole role,
@@ -83,17 +39,12 @@ CalcContext OneMixtureContext(const std::u16string& mixture, int32_t method) {
     return context;
 }
 
-std::vector<std::string> JournalTexts(const CalcContext& context) {
-    std::vector<std::string> texts;
-    for (const JournalEntry& entry : context.journal.entries) {
-        EXPECT_EQ(entry.category, JournalCategory::Calib) << Utf16ToUtf8(entry.text);
-        texts.push_back(Utf16ToUtf8(entry.text));
-    }
-    return texts;
+testsupport::Entry CalibMessage(uint32_t stringId, std::initializer_list<FormatArg> args) {
+    return testsupport::Message(JournalCategory::Calib, stringId, args);
 }
 
-std::string Text(uint32_t stringId, std::initializer_list<FormatArg> args) {
-    return Utf16ToUtf8(LoadMessageText(stringId, args));
+testsupport::Entry CalibText(std::u16string text) {
+    return testsupport::Entry{JournalCategory::Calib, std::move(text)};
 }
 
 const CalibrationResult* FindResult(const CalcContext& context, std::u16string_view component) {
@@ -113,6 +64,15 @@ Factors FactorsOf(double concentrationMolPct, double a1, double a2, double a3) {
     const double low = std::min({factors.k1, factors.k2, factors.k3});
     factors.ratePct = (high - low) / factors.mean * 100.0;
     return factors;
+}
+
+double SampleRsdPct(const std::vector<double>& areas) {
+    const double mean = std::accumulate(areas.begin(), areas.end(), 0.0) / static_cast<double>(areas.size());
+    double squares = 0.0;
+    for (const double area : areas) {
+        squares += (area - mean) * (area - mean);
+    }
+    return std::sqrt(squares / static_cast<double>(areas.size() - 1)) / mean * 100.0;
 }
 
 } // namespace calibtest

@@ -10,18 +10,20 @@
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/OneMixtureCalibration.h"
+#include "data/HostSources.h"
+#include "support/TempHostDatabase.h"
 #include "text/StringTable.h"
-#include "text/Utf.h"
 
 namespace {
 
 using calibtest::AddToList;
+using calibtest::CalibMessage;
 using calibtest::CalibrationDatabase;
+using calibtest::CalibText;
 using calibtest::FactorsOf;
 using calibtest::FindResult;
-using calibtest::JournalTexts;
 using calibtest::Peak;
-using calibtest::Text;
+using testsupport::ExpectJournal;
 
 constexpr uint32_t kStamp = 1700000000;
 constexpr int32_t kMethodA = 0;
@@ -75,10 +77,10 @@ protected:
 TEST_F(OneMixtureCalibrationTest, MethodAGivesEveryComponentItsFactor) {
     UsualMixture();
     const std::vector<int64_t> ids = Batch({1000.0, 1005.0, 1002.0});
-    db_.Open();
+    db_.Attach(context_);
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
 
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
     EXPECT_EQ(context_.calibrationKind, kMethodA);
     EXPECT_TRUE(context_.calibrationOk);
     EXPECT_EQ(context_.calibrationAssays, std::set<int64_t>(ids.begin(), ids.end()));
@@ -123,7 +125,7 @@ TEST_F(OneMixtureCalibrationTest, MethodAGivesEveryComponentItsFactor) {
 TEST_F(OneMixtureCalibrationTest, RunCalibrationOrdersByMolarMass) {
     UsualMixture();
     Batch({1000.0, 1005.0, 1002.0});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrControl = false;
     ASSERT_EQ(RunCalibration(context_), Status::Ok);
     std::vector<std::u16string> components;
@@ -138,7 +140,7 @@ TEST_F(OneMixtureCalibrationTest, FirstWindowFailsAndTheSecondIsTaken) {
     UsualMixture();
     // The first chromatogram's ethane is 10 % high: its window's factors range far beyond 1.65 %.
     const std::vector<int64_t> ids = Batch({1100.0, 1000.0, 1004.0, 998.0, 1001.0});
-    db_.Open();
+    db_.Attach(context_);
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
     EXPECT_TRUE(context_.calibrationOk);
     EXPECT_EQ(context_.calibrationAssays, (std::set<int64_t>{ids[1], ids[2], ids[3]}));
@@ -146,13 +148,13 @@ TEST_F(OneMixtureCalibrationTest, FirstWindowFailsAndTheSecondIsTaken) {
     EXPECT_TRUE(ethane.isok);
     ExpectRelativelyNear(ethane.mda1, (1000.0 + 1004.0 + 998.0) / 3.0, "mda1 of the second window");
     ExpectRelativelyNear(ethane.rate1, FactorsOf(5.0, 1000.0, 1004.0, 998.0).ratePct, "rate1");
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(OneMixtureCalibrationTest, NoWindowPassesAndTheLastWindowStays) {
     UsualMixture();
     const std::vector<int64_t> ids = Batch({1000.0, 1100.0, 1000.0, 1100.0, 1000.0});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrControl = false;
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
     EXPECT_FALSE(context_.calibrationOk);
@@ -167,23 +169,22 @@ TEST_F(OneMixtureCalibrationTest, NoWindowPassesAndTheLastWindowStays) {
     context_.calibration.clear();
     context_.calibrationAssays.clear();
     EXPECT_EQ(RunCalibration(context_), Status::CalibrationFailed);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{"Некоторые из компонентов не прошли проверку."});
+    ExpectJournal(context_.journal, {CalibText(u"Некоторые из компонентов не прошли проверку.")});
 }
 
 TEST_F(OneMixtureCalibrationTest, WithoutAGeneralMixtureMessage298) {
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"nitrogen", kMixture, u"", 0, 0},
                          ComponentMixtures{u"", u"", u"x", 0, 0}};
     EXPECT_EQ(CalibrateOneMixture(context_, false), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_), std::vector<std::string>{"Не указана смесь для градуировки."});
+    ExpectJournal(context_.journal, {CalibText(u"Не указана смесь для градуировки.")});
     EXPECT_TRUE(context_.calibration.empty());
 }
 
 TEST_F(OneMixtureCalibrationTest, TheFirstGeneralAssignmentWithAMixtureIsUsed) {
     UsualMixture();
     Batch({1000.0, 1005.0, 1002.0});
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {
         ComponentMixtures{u"", u"", u"", 0, 0}, ComponentMixtures{u"ethane", u"Другая", u"", 0, 0},
         ComponentMixtures{u"", kMixture, u"", 0, 0}, ComponentMixtures{u"", u"Третья", u"", 0, 0}};
@@ -197,19 +198,20 @@ TEST_F(OneMixtureCalibrationTest, TooFewChromatogramsOfOneBatchMessage112) {
     // A fourth chromatogram added later: only it is the current batch.
     const int64_t later = db_.Chromatogram(kMixture, UsualPeaks(1001.0));
     AddToList(context_, {later}, AssayRole::Calibration, kMixture, kStamp + 60);
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(CalibrateOneMixture(context_, false), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{"Недостаточно градуировочных хроматограм для смеси \"ГСО-ИПГ 10541\". "
-                                       "Загружено 1 из 3."});
+    ExpectJournal(context_.journal,
+                  {CalibText(u"Недостаточно градуировочных хроматограм для смеси \"ГСО-ИПГ 10541\". "
+                             u"Загружено 1 из 3.")});
     EXPECT_TRUE(context_.calibration.empty());
     EXPECT_TRUE(context_.calibrationAssays.empty());
 
     // Without any chromatogram of the mixture: 0 of 3.
     CalcContext none = calibtest::OneMixtureContext(u"Пусто", kMethodB);
+    db_.Attach(none);
     EXPECT_EQ(CalibrateOneMixture(none, true), Status::Failed);
-    EXPECT_EQ(JournalTexts(none),
-              std::vector<std::string>{Text(StringId::NotEnoughCalibrationChromatograms, {u"Пусто", 0, 3})});
+    ExpectJournal(none.journal,
+                  {CalibMessage(StringId::NotEnoughCalibrationChromatograms, {u"Пусто", 0, 3})});
 }
 
 TEST_F(OneMixtureCalibrationTest, MethodBCalibratesC6PlusAndC6PlusStarFromTheSameAreas) {
@@ -225,7 +227,7 @@ TEST_F(OneMixtureCalibrationTest, MethodBCalibratesC6PlusAndC6PlusStarFromTheSam
             kMixture, {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"С6+", area - 20.0}, {u"н-Гептан", 20.0}}));
     }
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = kMethodB;
     ASSERT_EQ(CalibrateOneMixture(context_, true), Status::Ok);
     EXPECT_EQ(context_.calibrationKind, kMethodB);
@@ -245,7 +247,7 @@ TEST_F(OneMixtureCalibrationTest, MethodBCalibratesC6PlusAndC6PlusStarFromTheSam
     ExpectRelativelyNear(star.rate1, plus.rate1, "the same relative range");
     ExpectRelativelyNear(plus.norm1, kLimitUpTo01, "c6plus norm1 at 0.1");
     ExpectRelativelyNear(star.norm1, kLimitUpTo1, "c6plusstar norm1 at 0.12");
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(OneMixtureCalibrationTest, MethodBWithoutC6PlusStarInTheMixture) {
@@ -254,27 +256,35 @@ TEST_F(OneMixtureCalibrationTest, MethodBWithoutC6PlusStarInTheMixture) {
     const std::vector<int64_t> ids =
         db_.Chromatograms(kMixture, {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"С6+", 300.0}}, 3);
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    db_.Attach(context_);
     ASSERT_EQ(CalibrateOneMixture(context_, true), Status::Ok);
     ASSERT_EQ(context_.calibration.size(), 2u);
     EXPECT_EQ(context_.calibration[1].component, u"c6plus");
 }
 
 TEST_F(OneMixtureCalibrationTest, ZeroAndMissingAreas) {
-    db_.Mixture(kMixture, {{u"Метан", 93.0, 0.1, 2, 2},
-                           {u"Этан", 5.0, 0.1, 2, 2},
-                           {u"Пропан", 2.0, 0.06, 3, 3},
-                           {u"Азот", 0.3, 0.01, 3, 3}});
+    // Read from a database file: propane's peak is lost in the second chromatogram (a NaN area is stored
+    // as NULL, which the host's reader gives as 0); nitrogen is zero in all three.
+    const testsupport::TempHostDatabase file("calibration");
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    // Propane's peak is lost in the second chromatogram (a NaN area is stored as NULL and read as 0),
-    // nitrogen is zero in all three.
     std::vector<int64_t> ids;
-    for (const double propane : {2500.0, nan, 2502.0}) {
-        ids.push_back(db_.Chromatogram(
-            kMixture, {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"Пропан", propane}, {u"Азот", 0.0}}));
+    {
+        sim::HostWriter writer(file.path());
+        writer.CreateSchema(sim::SchemaOptions{});
+        calibtest::AddMixture(writer, kMixture,
+                              {{u"Метан", 93.0, 0.1, 2, 2},
+                               {u"Этан", 5.0, 0.1, 2, 2},
+                               {u"Пропан", 2.0, 0.06, 3, 3},
+                               {u"Азот", 0.3, 0.01, 3, 3}});
+        for (const double propane : {2500.0, nan, 2502.0}) {
+            ids.push_back(calibtest::AddChromatogram(
+                writer, kMixture,
+                {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"Пропан", propane}, {u"Азот", 0.0}}));
+        }
     }
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    const testsupport::UseHostDatabase use(file);
+    context_.sources = DatabaseSources();
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
     EXPECT_EQ(FindResult(context_, u"nitrogen"), nullptr);
     const CalibrationResult& propane = *FindResult(context_, u"propane");
@@ -283,7 +293,7 @@ TEST_F(OneMixtureCalibrationTest, ZeroAndMissingAreas) {
     EXPECT_GT(propane.rate1, propane.norm1);
     EXPECT_FALSE(context_.calibrationOk);
     EXPECT_TRUE(FindResult(context_, u"ethane")->isok);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(OneMixtureCalibrationTest, InfiniteAndNegativeAreasFail) {
@@ -299,7 +309,7 @@ TEST_F(OneMixtureCalibrationTest, InfiniteAndNegativeAreasFail) {
             {{u"Метан", 90000.0}, {u"Этан", k == 1 ? inf : 1000.0}, {u"Пропан", k == 2 ? -2500.0 : 2500.0}}));
     }
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    db_.Attach(context_);
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
     for (const std::u16string_view component : {u"ethane", u"propane"}) {
         const CalibrationResult& result = *FindResult(context_, component);
@@ -308,7 +318,7 @@ TEST_F(OneMixtureCalibrationTest, InfiniteAndNegativeAreasFail) {
         EXPECT_GT(result.rate1, result.norm1);
     }
     EXPECT_FALSE(context_.calibrationOk);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 }
 
 TEST_F(OneMixtureCalibrationTest, UncertifiedAndUnknownComponentsFailWithTheirMessages) {
@@ -318,7 +328,7 @@ TEST_F(OneMixtureCalibrationTest, UncertifiedAndUnknownComponentsFailWithTheirMe
     const std::vector<int64_t> ids = db_.Chromatograms(
         kMixture, {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"Гелий", 50.0}, {u"Пик 7", 12.0}}, 3);
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    db_.Attach(context_);
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);
     const CalibrationResult& helium = *FindResult(context_, u"helium");
     EXPECT_FALSE(helium.isok);
@@ -330,18 +340,19 @@ TEST_F(OneMixtureCalibrationTest, UncertifiedAndUnknownComponentsFailWithTheirMe
     EXPECT_FALSE(context_.calibrationOk);
     // The messages of the one window, in the order of the peaks; helium's in words rather than as a
     // concentration of 0 out of range.
-    EXPECT_EQ(
-        JournalTexts(context_),
-        (std::vector<std::string>{
-            "В смеси \"" + Utf16ToUtf8(kMixture) +
-                "\" компонент \"Гелий\" не аттестован: градуировочный коэффициент не может быть определен.",
-            "Компонент \"? Пик 7\" не найден в таблице метрологических характеристик методики измерений."}));
+    ExpectJournal(
+        context_.journal,
+        {CalibText(
+             u"В смеси \"" + kMixture +
+             u"\" компонент \"Гелий\" не аттестован: градуировочный коэффициент не может быть определен."),
+         CalibText(u"Компонент \"? Пик 7\" не найден в таблице метрологических характеристик методики "
+                   u"измерений.")});
 }
 
 TEST_F(OneMixtureCalibrationTest, WithoutRangeControlTheLimitComesFromTheUncertaintyOfTheUppermostRange) {
     UsualMixture();
     Batch({1000.0, 1005.0, 1002.0});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clcCtlRange = false;
     // Method А's table gives ethane its uppermost row 10..15 mol % with U = 0.0204·x + 0.0000785
     // (the library's designed table); the limit is 80 % of U/c at the certified concentration.
@@ -368,15 +379,16 @@ TEST_F(OneMixtureCalibrationTest, ExtendedRangeOfMethodBBorrowsMethodALimits) {
     const std::vector<int64_t> ids =
         db_.Chromatograms(kMixture, {{u"Метан", 90000.0}, {u"Этан", 1000.0}, {u"Пропан", 4.0}}, 3);
     AddToList(context_, ids, AssayRole::Calibration, kMixture, kStamp);
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = kMethodB;
 
     // Method Б measures propane from 0.005 mol %: no limit, and a message with its range.
     ASSERT_EQ(CalibrateOneMixture(context_, true), Status::Ok);
     EXPECT_EQ(FindResult(context_, u"propane")->norm1, 0.0);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{
-                  "Компонент \"Пропан\" [0.003000] вне диапазона [0.0050-6.0000] допустимых концентраций."});
+    ExpectJournal(
+        context_.journal,
+        {CalibText(
+            u"Компонент \"Пропан\" [0.003000] вне диапазона [0.0050-6.0000] допустимых концентраций.")});
 
     // With the extended range, method А's row 0.001..0.01 mol % gives the limit.
     context_.journal.entries.clear();
@@ -384,7 +396,7 @@ TEST_F(OneMixtureCalibrationTest, ExtendedRangeOfMethodBBorrowsMethodALimits) {
     ASSERT_EQ(CalibrateOneMixture(context_, true), Status::Ok);
     ExpectRelativelyNear(FindResult(context_, u"propane")->norm1, kLimitUpTo001, "norm1");
     EXPECT_TRUE(FindResult(context_, u"propane")->isok);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 
     // The extension belongs to method Б only.
     context_.journal.entries.clear();
@@ -395,7 +407,7 @@ TEST_F(OneMixtureCalibrationTest, ExtendedRangeOfMethodBBorrowsMethodALimits) {
 TEST_F(OneMixtureCalibrationTest, MethaneAndConditionallyConstantComponents) {
     UsualMixture();
     Batch({1000.0, 1005.0, 1002.0});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clcMethaneDiff = false;
     context_.constants.push_back(MixtureComponent{u"nitrogen", 2.93, 0.06, 3, 3});
     ASSERT_EQ(CalibrateOneMixture(context_, false), Status::Ok);

@@ -13,11 +13,12 @@
 namespace {
 
 using calibtest::AddToList;
+using calibtest::CalibMessage;
 using calibtest::CalibrationDatabase;
+using calibtest::CalibText;
 using calibtest::FindResult;
-using calibtest::JournalTexts;
 using calibtest::Peak;
-using calibtest::Text;
+using testsupport::ExpectJournal;
 
 constexpr uint32_t kStamp = 1700000000;
 const std::u16string kMixture = u"ГСО-ИПГ 1";
@@ -66,9 +67,9 @@ protected:
 TEST_F(RunCalibrationTest, MethodBWithPassingControl) {
     Batch(AssayRole::Calibration, kMixture, {Run(1.0), Run(1.001), Run(0.999)});
     Batch(AssayRole::Control, kMixture, {Run(1.0005), Run(0.9995), Run(1.0)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibration(context_), Status::Ok);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
     EXPECT_TRUE(context_.calibrationOk);
     EXPECT_EQ(context_.calibrationKind, 1);
     // By molar mass: nitrogen, ethane, propane, then c6plus and c6plusstar (equal) in their order.
@@ -85,28 +86,27 @@ TEST_F(RunCalibrationTest, MethodBWithPassingControl) {
 TEST_F(RunCalibrationTest, FailingControlGives291Then182Then265) {
     Batch(AssayRole::Calibration, kMixture, {Run(1.0), Run(1.001), Run(0.999)});
     Batch(AssayRole::Control, kMixture, {Run(1.0, 1.03), Run(1.0, 1.031), Run(1.0, 1.029)});
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibration(context_), Status::CalibrationFailed);
     EXPECT_FALSE(context_.calibrationOk);
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     EXPECT_FALSE(ethane.isok);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{Text(StringId::CalibrationControlComponentFailed,
-                                             {kMixture, u"Этан", ethane.crate, ethane.cnorm}),
-                                        "Контроль градуировочной характеристики не пройден.",
-                                        "Некоторые из компонентов не прошли проверку."}));
+    ExpectJournal(context_.journal, {CalibMessage(StringId::CalibrationControlComponentFailed,
+                                                  {kMixture, u"Этан", ethane.crate, ethane.cnorm}),
+                                     CalibText(u"Контроль градуировочной характеристики не пройден."),
+                                     CalibText(u"Некоторые из компонентов не прошли проверку.")});
 }
 
 TEST_F(RunCalibrationTest, ControlIsNotRunAfterAFailedCalibrationStatus) {
     context_.mixtures.clear(); // no mixture: message 298, status -1
-    db_.Open();
+    db_.Attach(context_);
     EXPECT_EQ(RunCalibration(context_), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_), std::vector<std::string>{"Не указана смесь для градуировки."});
+    ExpectJournal(context_.journal, {CalibText(u"Не указана смесь для градуировки.")});
 }
 
 TEST_F(RunCalibrationTest, ControlOffLeavesTheControlValuesZero) {
     Batch(AssayRole::Calibration, kMixture, {Run(1.0), Run(1.001), Run(0.999)});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrControl = false;
     context_.settings.clbrCalcMethod = 0;
     EXPECT_EQ(RunCalibration(context_), Status::Ok);
@@ -119,19 +119,18 @@ TEST_F(RunCalibrationTest, ControlOffLeavesTheControlValuesZero) {
 }
 
 TEST_F(RunCalibrationTest, AnUnknownMethodCalibratesNothingButTheControlStillRuns) {
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = 4;
     context_.calibrationKind = 4;
     context_.settings.clbrControl = false;
     EXPECT_EQ(RunCalibration(context_), Status::Ok);
     EXPECT_TRUE(context_.calibration.empty());
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
 
     context_.settings.clbrControl = true;
     EXPECT_EQ(RunCalibration(context_), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{Text(StringId::NotEnoughControlChromatograms, {kMixture, 0, 3}),
-                                        Text(StringId::CalibrationControlFailed)}));
+    ExpectJournal(context_.journal, {CalibMessage(StringId::NotEnoughControlChromatograms, {kMixture, 0, 3}),
+                                     CalibMessage(StringId::CalibrationControlFailed)});
 }
 
 TEST_F(RunCalibrationTest, MethodC1WithControlOfTheFirstMixture) {
@@ -148,7 +147,7 @@ TEST_F(RunCalibrationTest, MethodC1WithControlOfTheFirstMixture) {
           {{{u"Этан", 1001.0}, {u"Азот", 600.0}},
            {{u"Этан", 999.0}, {u"Азот", 600.5}},
            {{u"Этан", 1000.0}, {u"Азот", 599.5}}});
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = 2;
     context_.mixtures = {ComponentMixtures{u"", kMixture, kSecond, 0, 0}};
     EXPECT_EQ(RunCalibration(context_), Status::Ok);
@@ -157,7 +156,7 @@ TEST_F(RunCalibrationTest, MethodC1WithControlOfTheFirstMixture) {
     EXPECT_TRUE(ethane.isok);
     EXPECT_NEAR(ethane.crate, 0.0, 1e-9); // the line through the origin meets both mixtures exactly
     EXPECT_EQ(ethane.cnorm, 2.8 * 0.5);
-    EXPECT_TRUE(JournalTexts(context_).empty());
+    ExpectJournal(context_.journal, {});
     EXPECT_EQ(context_.calibrationAssays.size(), 10u);
 }
 
@@ -168,12 +167,12 @@ TEST_F(RunCalibrationTest, MethodC1CalibrationFailureSkipsTheControl) {
         first.push_back({{u"Этан", 1000.0 * noise}});
     }
     Batch(AssayRole::Calibration, kMixture, first);
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = 2;
     context_.mixtures = {ComponentMixtures{u"", kMixture, kSecond, 0, 0}};
     EXPECT_EQ(RunCalibration(context_), Status::Failed);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{Text(StringId::NotEnoughCalibrationChromatograms, {kSecond, 0, 5})});
+    ExpectJournal(context_.journal,
+                  {CalibMessage(StringId::NotEnoughCalibrationChromatograms, {kSecond, 0, 5})});
 }
 
 } // namespace

@@ -18,11 +18,13 @@
 namespace {
 
 using calibtest::AddToList;
+using calibtest::CalibMessage;
 using calibtest::CalibrationDatabase;
+using calibtest::CalibText;
 using calibtest::FindResult;
-using calibtest::JournalTexts;
 using calibtest::Peak;
-using calibtest::Text;
+using calibtest::SampleRsdPct;
+using testsupport::ExpectJournal;
 
 constexpr uint32_t kStamp = 1700000000;
 constexpr int32_t kMethodC1 = 2;
@@ -32,15 +34,6 @@ const std::u16string kSecond = u"ИПГ верхний";
 
 // Relative noise of the five chromatograms of a batch: symmetric, so that the mean area stays exact.
 constexpr double kNoise[5] = {1.0, 1.0005, 0.9995, 1.0002, 0.9998};
-
-double SampleRsdPct(const std::vector<double>& areas) {
-    const double mean = std::accumulate(areas.begin(), areas.end(), 0.0) / static_cast<double>(areas.size());
-    double squares = 0.0;
-    for (const double area : areas) {
-        squares += (area - mean) * (area - mean);
-    }
-    return std::sqrt(squares / static_cast<double>(areas.size() - 1)) / mean * 100.0;
-}
 
 double Mean(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
@@ -113,7 +106,7 @@ protected:
 
 TEST_F(TwoMixturesCalibrationTest, LinesThroughTheOriginJudgedAtBothMixtures) {
     UsualMixtures();
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed); // propane fails
 
@@ -169,18 +162,18 @@ TEST_F(TwoMixturesCalibrationTest, LinesThroughTheOriginJudgedAtBothMixtures) {
     ExpectRelativelyNear(propane.rate1, rate1, "propane rate1");
     ExpectRelativelyNear(propane.rate2, rate2, "propane rate2");
     EXPECT_TRUE(context_.calibration[2].isok);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{
-                  Text(StringId::CalibrationFactorNotAcceptable, {kFirst, u"Пропан", propane.rate1, 1.0}),
-                  Text(StringId::CalibrationFactorNotAcceptable, {kSecond, u"Пропан", propane.rate2, 1.0})}));
-    EXPECT_EQ(JournalTexts(context_)[0],
-              "В смеси \"ИПГ нижний\" для компонента \"Пропан\" не пройдена проверка "
-              "приемлемости значения градуировочного коэффициента [1.477833 > 1.000000].");
+    ExpectJournal(
+        context_.journal,
+        {CalibMessage(StringId::CalibrationFactorNotAcceptable, {kFirst, u"Пропан", propane.rate1, 1.0}),
+         CalibMessage(StringId::CalibrationFactorNotAcceptable, {kSecond, u"Пропан", propane.rate2, 1.0})});
+    EXPECT_EQ(testsupport::JournalTexts(context_).at(0),
+              u"В смеси \"ИПГ нижний\" для компонента \"Пропан\" не пройдена проверка "
+              u"приемлемости значения градуировочного коэффициента [1.477833 > 1.000000].");
 }
 
 TEST_F(TwoMixturesCalibrationTest, MethaneGetsALeastSquaresLineWithIntercept) {
     UsualMixtures();
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clcMethaneDiff = false;
     context_.mixtures = {ComponentMixtures{u"methane", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Ok);
@@ -200,47 +193,46 @@ TEST_F(TwoMixturesCalibrationTest, MethaneGetsALeastSquaresLineWithIntercept) {
 }
 
 TEST_F(TwoMixturesCalibrationTest, AssignmentsWithoutMixturesMessages299And300) {
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"nitrogen", u"", kSecond, 0, 0},
                          ComponentMixtures{u"", kFirst, u"", 0, 0},
                          ComponentMixtures{u"oxygen", u"", u"", 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, true), Status::Failed);
     EXPECT_EQ(context_.calibrationKind, kMethodC2);
     EXPECT_FALSE(context_.calibrationOk);
-    EXPECT_EQ(
-        JournalTexts(context_),
-        (std::vector<std::string>{"Для компонента \"Азот\" не указана первая смесь для градуировки.",
-                                  // The general assignment is named "*": all components.
-                                  "Для компонента \"*\" не указана вторая смесь для градуировки.",
-                                  "Для компонента \"Кислород\" не указана первая смесь для градуировки.",
-                                  "Для компонента \"Кислород\" не указана вторая смесь для градуировки."}));
+    ExpectJournal(context_.journal,
+                  {CalibText(u"Для компонента \"Азот\" не указана первая смесь для градуировки."),
+                   // The general assignment is named "*": all components.
+                   CalibText(u"Для компонента \"*\" не указана вторая смесь для градуировки."),
+                   CalibText(u"Для компонента \"Кислород\" не указана первая смесь для градуировки."),
+                   CalibText(u"Для компонента \"Кислород\" не указана вторая смесь для градуировки.")});
     // Without any assignment there is no result, and so no calibration; the journal says why.
     CalcContext empty;
+    db_.Attach(empty);
     EXPECT_EQ(CalibrateTwoMixtures(empty, false), Status::Failed);
-    EXPECT_EQ(JournalTexts(empty), std::vector<std::string>{"Не указана смесь для градуировки."});
+    ExpectJournal(empty.journal, {CalibText(u"Не указана смесь для градуировки.")});
 }
 
 TEST_F(TwoMixturesCalibrationTest, TooFewChromatogramsOfEitherMixtureMessage112) {
     UsualMixtures();
-    db_.Open();
+    db_.Attach(context_);
     // The first mixture has its five; a sixth chromatogram of another batch leaves one.
     CalcContext shortFirst = context_;
     AddToList(shortFirst, {firstIds_[0]}, AssayRole::Calibration, kFirst, kStamp + 60);
     shortFirst.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateAssignment(shortFirst, false, kFirst, kSecond, shortFirst.mixtures[0]),
               Status::Failed);
-    EXPECT_EQ(JournalTexts(shortFirst),
-              std::vector<std::string>{"Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\". "
-                                       "Загружено 1 из 5."});
+    ExpectJournal(shortFirst.journal,
+                  {CalibText(u"Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\". "
+                             u"Загружено 1 из 5.")});
     EXPECT_TRUE(shortFirst.calibration.empty());
     EXPECT_TRUE(shortFirst.calibrationAssays.empty());
 
     // The first is complete, the second has none: only the second is reported.
     context_.mixtures = {ComponentMixtures{u"", kFirst, u"Нет такой", 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed);
-    EXPECT_EQ(
-        JournalTexts(context_),
-        std::vector<std::string>{Text(StringId::NotEnoughCalibrationChromatograms, {u"Нет такой", 0, 5})});
+    ExpectJournal(context_.journal,
+                  {CalibMessage(StringId::NotEnoughCalibrationChromatograms, {u"Нет такой", 0, 5})});
     EXPECT_TRUE(context_.calibration.empty());
 }
 
@@ -255,15 +247,14 @@ TEST_F(TwoMixturesCalibrationTest, FirstWindowOfFiveFailsTheAreaCheckAndTheNextP
     const std::vector<int64_t> second = Batch(kSecond, 5, [](int k) {
         return std::vector<Peak>{{u"Метан", 8700.0}, {u"Этан", 2600.0 * kNoise[k]}};
     });
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Ok);
 
     const std::vector<double> window0(ethane1.begin(), ethane1.begin() + 5);
     const std::vector<double> window1(ethane1.begin() + 1, ethane1.begin() + 6);
-    EXPECT_EQ(JournalTexts(context_),
-              std::vector<std::string>{Text(StringId::CalibrationAreasNotAcceptable,
-                                            {kFirst, u"Этан", SampleRsdPct(window0), 0.5})});
+    ExpectJournal(context_.journal, {CalibMessage(StringId::CalibrationAreasNotAcceptable,
+                                                  {kFirst, u"Этан", SampleRsdPct(window0), 0.5})});
     std::set<int64_t> used(first.begin() + 1, first.begin() + 6);
     used.insert(second.begin(), second.end());
     EXPECT_EQ(context_.calibrationAssays, used);
@@ -286,15 +277,15 @@ TEST_F(TwoMixturesCalibrationTest, WithoutAnAcceptableWindowNoComponentPasses) {
     Batch(kSecond, 5, [](int k) {
         return std::vector<Peak>{{u"Этан", 2600.0 * kNoise[k]}, {u"Пропан", 1650.0 * kNoise[k]}};
     });
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed);
-    EXPECT_EQ(
-        JournalTexts(context_),
-        (std::vector<std::string>{
-            Text(StringId::CalibrationAreasNotAcceptable, {kFirst, u"Этан", SampleRsdPct(ethane1), 0.5}),
-            "Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\".",
-            Text(StringId::NoCalibrationLine, {u"Этан"}), Text(StringId::NoCalibrationLine, {u"Пропан"})}));
+    ExpectJournal(
+        context_.journal,
+        {CalibMessage(StringId::CalibrationAreasNotAcceptable, {kFirst, u"Этан", SampleRsdPct(ethane1), 0.5}),
+         CalibText(u"Недостаточно градуировочных хроматограм для смеси \"ИПГ нижний\"."),
+         CalibMessage(StringId::NoCalibrationLine, {u"Этан"}),
+         CalibMessage(StringId::NoCalibrationLine, {u"Пропан"})});
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     const CalibrationResult& propane = *FindResult(context_, u"propane");
     // No line is drawn, and a component without a line has no concentration: propane's repeatable areas
@@ -333,18 +324,17 @@ TEST_F(TwoMixturesCalibrationTest, AreasThatCannotBeJudgedNeverPass) {
     Batch(kSecond, 5, [](int k) {
         return std::vector<Peak>{{u"Этан", 2600.0 * kNoise[k]}, {u"Гелий", 3.0}};
     });
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed);
 
-    EXPECT_EQ(
-        JournalTexts(context_),
-        (std::vector<std::string>{Text(StringId::CalibrationAreasNotJudgeable, {kFirst, u"Этан"}),
-                                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kFirst}),
-                                  Text(StringId::CalibrationAreasComponentNotCertified, {kSecond, u"Гелий"}),
-                                  Text(StringId::NotEnoughAcceptableCalibrationChromatograms, {kSecond}),
-                                  Text(StringId::NoCalibrationLine, {u"Этан"}),
-                                  Text(StringId::NoCalibrationLine, {u"Гелий"})}));
+    ExpectJournal(context_.journal,
+                  {CalibMessage(StringId::CalibrationAreasNotJudgeable, {kFirst, u"Этан"}),
+                   CalibMessage(StringId::NotEnoughAcceptableCalibrationChromatograms, {kFirst}),
+                   CalibMessage(StringId::CalibrationAreasComponentNotCertified, {kSecond, u"Гелий"}),
+                   CalibMessage(StringId::NotEnoughAcceptableCalibrationChromatograms, {kSecond}),
+                   CalibMessage(StringId::NoCalibrationLine, {u"Этан"}),
+                   CalibMessage(StringId::NoCalibrationLine, {u"Гелий"})});
     const CalibrationResult& ethane = *FindResult(context_, u"ethane");
     const CalibrationResult& helium = *FindResult(context_, u"helium");
     EXPECT_FALSE(ethane.isok);
@@ -365,7 +355,7 @@ TEST_F(TwoMixturesCalibrationTest, AComponentTheSecondMixtureDoesNotCertifyFails
         return std::vector<Peak>{{u"Этан", 1400.0 * kNoise[k]}, {u"Гелий", 20.0 * kNoise[k]}};
     });
     Batch(kSecond, 5, [](int k) { return std::vector<Peak>{{u"Этан", 2600.0 * kNoise[k]}}; });
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, false), Status::Failed);
     const CalibrationResult& helium = *FindResult(context_, u"helium");
@@ -378,8 +368,7 @@ TEST_F(TwoMixturesCalibrationTest, AComponentTheSecondMixtureDoesNotCertifyFails
     EXPECT_EQ(helium.rate1, 0.0);
     EXPECT_EQ(helium.rate2, 0.0);
     EXPECT_EQ(helium.norm2, 0.0);
-    EXPECT_EQ(JournalTexts(context_),
-              (std::vector<std::string>{Text(StringId::NoCalibrationLine, {u"Гелий"})}));
+    ExpectJournal(context_.journal, {CalibMessage(StringId::NoCalibrationLine, {u"Гелий"})});
     EXPECT_TRUE(FindResult(context_, u"ethane")->isok);
 }
 
@@ -392,7 +381,7 @@ TEST_F(TwoMixturesCalibrationTest, NitrogenGetsALowRangeLineBesideTheGeneralOne)
     // Near its detection limit nitrogen has an offset: area = 150·x + 0.5.
     Batch(low1, 5, [](int k) { return std::vector<Peak>{{u"Азот", (150.0 * 0.006 + 0.5) * kNoise[k]}}; });
     Batch(low2, 5, [](int k) { return std::vector<Peak>{{u"Азот", (150.0 * 0.022 + 0.5) * kNoise[k]}}; });
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrNitrogen = false;
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"nitrogen", low1, low2, 0, 0},
@@ -427,7 +416,7 @@ TEST_F(TwoMixturesCalibrationTest, LinearNitrogenIsReplacedByItsOwnAssignment) {
     db_.Mixture(own2, {{u"Гелий", 90.0, 0.01, 3, 3}, {u"Азот", 10.0, 0.2, 1, 1}});
     Batch(own1, 5, [](int k) { return std::vector<Peak>{{u"Азот", 750.0 * kNoise[k]}}; });
     Batch(own2, 5, [](int k) { return std::vector<Peak>{{u"Азот", 1500.0 * kNoise[k]}}; });
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"nitrogen", own1, own2, 0, 0}};
     CalibrateTwoMixtures(context_, false);
@@ -443,7 +432,7 @@ TEST_F(TwoMixturesCalibrationTest, LinearNitrogenIsReplacedByItsOwnAssignment) {
 
 TEST_F(TwoMixturesCalibrationTest, AnOwnAssignmentComesBeforeTheGeneralOneWhereverListed) {
     UsualMixtures();
-    db_.Open();
+    db_.Attach(context_);
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0},
                          ComponentMixtures{u"ethane", kFirst, kSecond, 0, 0}};
     CalibrateTwoMixtures(context_, false);
@@ -454,7 +443,11 @@ TEST_F(TwoMixturesCalibrationTest, AnOwnAssignmentComesBeforeTheGeneralOneWherev
     // The same chromatograms were used twice; propane, calibrated by the general assignment only, fails
     // at both mixtures.
     EXPECT_EQ(context_.calibrationAssays.size(), 10u);
-    EXPECT_EQ(JournalTexts(context_).size(), 2u);
+    const CalibrationResult& propane = *FindResult(context_, u"propane");
+    ExpectJournal(
+        context_.journal,
+        {CalibMessage(StringId::CalibrationFactorNotAcceptable, {kFirst, u"Пропан", propane.rate1, 1.0}),
+         CalibMessage(StringId::CalibrationFactorNotAcceptable, {kSecond, u"Пропан", propane.rate2, 1.0})});
 }
 
 TEST_F(TwoMixturesCalibrationTest, MethodC2GroupsTheHeavyHydrocarbonsAsC6Plus) {
@@ -471,7 +464,7 @@ TEST_F(TwoMixturesCalibrationTest, MethodC2GroupsTheHeavyHydrocarbonsAsC6Plus) {
                                  {u"н-Гексан", 300.0 * kNoise[k]},
                                  {u"н-Гептан", 100.0 * kNoise[k]}};
     });
-    db_.Open();
+    db_.Attach(context_);
     context_.settings.clbrCalcMethod = kMethodC2;
     context_.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
     EXPECT_EQ(CalibrateTwoMixtures(context_, true), Status::Ok);
@@ -488,7 +481,7 @@ TEST_F(TwoMixturesCalibrationTest, MethodC2GroupsTheHeavyHydrocarbonsAsC6Plus) {
 
 TEST_F(TwoMixturesCalibrationTest, AComponentWithoutAreasGetsNoResult) {
     UsualMixtures();
-    db_.Open();
+    db_.Attach(context_);
     // Zero helium peaks in every chromatogram of an extra batch of each mixture.
     CalcContext context = context_;
     context.assays.clear();
@@ -502,7 +495,7 @@ TEST_F(TwoMixturesCalibrationTest, AComponentWithoutAreasGetsNoResult) {
             first.push_back(other.Chromatogram(kFirst, {{u"Этан", 1400.0 * kNoise[k]}, {u"Гелий", 0.0}}));
             second.push_back(other.Chromatogram(kSecond, {{u"Этан", 2600.0 * kNoise[k]}, {u"Гелий", 0.0}}));
         }
-        other.Open();
+        other.Attach(context);
         AddToList(context, first, AssayRole::Calibration, kFirst, kStamp);
         AddToList(context, second, AssayRole::Calibration, kSecond, kStamp);
         context.mixtures = {ComponentMixtures{u"", kFirst, kSecond, 0, 0}};
