@@ -24,28 +24,22 @@ struct Certified {
     int32_t decimals = 3;
 };
 
-// Adds a mixture with its components in the given order to a host: the simulator's writer (a database
-// file) or rows in memory, which take the same records.
-template <typename Host>
-void AddMixture(Host& host, std::u16string_view name, const std::vector<Certified>& components) {
-    const AliasList aliases = DefaultAliasList();
-    const int64_t mixtureId = host.AddMixture(name);
-    for (const Certified& component : components) {
-        host.AddMixtureComponent(mixtureId,
-                                 sim::CertifiedComponent{DisplayNameForComponent(aliases, component.id),
-                                                         component.concentrationMolPct,
-                                                         component.deviationMolPct, component.decimals, 3});
-    }
-}
-
 // Reference mixtures as the host keeps them, read by every context attached to them while they live.
 class MixtureRecords {
 public:
     // version: the host's schema version, which decides whether the certified decimals are kept.
     explicit MixtureRecords(int32_t version = 24) : records_(version) {}
 
+    // A mixture with its components in stored order, each uncertainty stated to three decimals.
     void Add(std::u16string_view name, const std::vector<Certified>& components) {
-        AddMixture(records_, name, components);
+        const AliasList aliases = DefaultAliasList();
+        const int64_t mixtureId = records_.AddMixture(name);
+        for (const Certified& component : components) {
+            records_.AddMixtureComponent(
+                mixtureId, sim::CertifiedComponent{DisplayNameForComponent(aliases, component.id),
+                                                   component.concentrationMolPct, component.deviationMolPct,
+                                                   component.decimals, 3});
+        }
     }
     void Attach(CalcContext& context) const { records_.Attach(context); }
 
