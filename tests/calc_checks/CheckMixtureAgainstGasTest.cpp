@@ -10,13 +10,16 @@
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
+#include "support/JournalExpectations.h"
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
 
-using checkstest::Display;
-using checkstest::ExpectJournal;
-using checkstest::Message;
-using checkstest::MixtureDatabase;
+using checkstest::MixtureRecords;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 constexpr uint32_t kMix = JournalCategory::Mix;
 
@@ -32,12 +35,13 @@ ComponentResult GasRow(std::u16string id, double x, double uncertainty, double l
 class CheckMixtureAgainstGasTest : public ::testing::Test {
 protected:
     CheckMixtureAgainstGasTest() {
-        database_.Add(u"ГСО", {{u"methane", 80.0, 0.2},
-                               {u"ethane", 4.5, 0.08},
-                               {u"propane", 2.5, 0.05},
-                               {u"n_hexane", 0.3, 0.01},
-                               {u"nitrogen", 1.0, 0.03},
-                               {u"helium", 0.01, 0.001}});
+        host_.Attach(context_);
+        host_.Add(u"ГСО", {{u"methane", 80.0, 0.2},
+                           {u"ethane", 4.5, 0.08},
+                           {u"propane", 2.5, 0.05},
+                           {u"n_hexane", 0.3, 0.01},
+                           {u"nitrogen", 1.0, 0.03},
+                           {u"helium", 0.01, 0.001}});
         context_.mixtures = {ComponentMixtures{u"nitrogen", u"Другая", u"", 0, 0},
                              ComponentMixtures{u"", u"ГСО", u"", 0, 0},
                              ComponentMixtures{u"", u"Третья", u"", 0, 0}};
@@ -50,7 +54,7 @@ protected:
         ASSERT_TRUE(Gost31371().loaded) << "the GOST 31371.7 library is not beside the tests";
     }
 
-    MixtureDatabase database_;
+    MixtureRecords host_;
     CalcContext context_;
 };
 
@@ -73,9 +77,9 @@ TEST_F(CheckMixtureAgainstGasTest, ComponentThatTheMixtureDoesNotSuitLosesItsUnc
         context.settings.clbrCalcMethod = method;
         EXPECT_EQ(CheckMixtureAgainstGas(context), Status::Failed) << method;
         ExpectJournal(context.journal, {Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                                {u"ГСО", Display(u"propane"), 2.5, 0.5, 2.0}),
+                                                {u"ГСО", DisplayName(u"propane"), 2.5, 0.5, 2.0}),
                                         Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                                {u"ГСО", Display(u"c6plus"), 0.3, 0.05, 0.2})});
+                                                {u"ГСО", DisplayName(u"c6plus"), 0.3, 0.05, 0.2})});
         EXPECT_EQ(Utf16ToUtf8(context.journal.entries[0].text),
                   "Градуировочная смесь \"ГСО\" не соответствует анализируемому газу, компонент \"Пропан\" "
                   "[2.500000] вне диапазона [0.500000-2.000000].");
@@ -92,7 +96,7 @@ TEST_F(CheckMixtureAgainstGasTest, NormalisedMethaneKeepsItsUncertainty) {
     context_.components[2].molarFraction = 5.5; // 2.5 < 5.5 / 2
     EXPECT_EQ(CheckMixtureAgainstGas(context_), Status::Failed);
     ExpectJournal(context_.journal, {Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                             {u"ГСО", Display(u"propane"), 2.5, 2.75, 11.0})});
+                                             {u"ГСО", DisplayName(u"propane"), 2.5, 2.75, 11.0})});
     EXPECT_EQ(context_.components[0].uncertainty, 0.3);
     EXPECT_EQ(context_.components[2].uncertainty, 0.0);
 }
@@ -114,7 +118,8 @@ TEST_F(CheckMixtureAgainstGasTest, RowsThatAreNotJudged) {
 TEST_F(CheckMixtureAgainstGasTest, RunsOnlyForMethodsAAndBWithItsSetting) {
     context_.components[2].molarFraction = 10.0; // would fail
     context_.mixtures[1].first = u"Нет в базе";  // and would be read
-    DataBaseConnection::SetUri(nullptr);         // any read fails with an exception
+    int reads = 0;
+    context_.sources = checkstest::CountingSources(reads);
     for (const int32_t method : {2, 3, 4, -1}) {
         context_.settings.clbrCalcMethod = method;
         EXPECT_EQ(CheckMixtureAgainstGas(context_), Status::Ok) << method;
@@ -128,6 +133,7 @@ TEST_F(CheckMixtureAgainstGasTest, RunsOnlyForMethodsAAndBWithItsSetting) {
     EXPECT_EQ(CheckMixtureAgainstGas(context_), Status::Ok);
     ExpectJournal(context_.journal, {});
     EXPECT_EQ(context_.components[2].uncertainty, 0.03);
+    EXPECT_EQ(reads, 0);
 }
 
 TEST_F(CheckMixtureAgainstGasTest, MixtureMissingFromTheDatabaseChecksNothing) {
@@ -144,11 +150,11 @@ TEST_F(CheckMixtureAgainstGasTest, ValuesThatAreNotNumbersOrZeroFail) {
                            GasRow(u"nitrogen", std::numeric_limits<double>::infinity(), 0.04)};
     EXPECT_EQ(CheckMixtureAgainstGas(context_), Status::Failed);
     ExpectJournal(context_.journal, {Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                             {u"ГСО", Display(u"ethane"), 4.5, 0.0, 0.0}),
+                                             {u"ГСО", DisplayName(u"ethane"), 4.5, 0.0, 0.0}),
                                      Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                             {u"ГСО", Display(u"propane"), 2.5, 0.0, 0.0}),
+                                             {u"ГСО", DisplayName(u"propane"), 2.5, 0.0, 0.0}),
                                      Message(kMix, StringId::CalibrationMixtureDoesNotSuitGas,
-                                             {u"ГСО", Display(u"nitrogen"), 1.0, 0.0, 0.0})});
+                                             {u"ГСО", DisplayName(u"nitrogen"), 1.0, 0.0, 0.0})});
     for (const ComponentResult& row : context_.components) {
         EXPECT_EQ(row.uncertainty, 0.0) << Utf16ToUtf8(row.id);
     }

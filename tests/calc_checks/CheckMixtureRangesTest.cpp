@@ -7,14 +7,17 @@
 
 #include "CheckTestSupport.h"
 #include "calc/Stages.h"
+#include "support/JournalExpectations.h"
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
 
 using checkstest::Certified;
-using checkstest::Display;
-using checkstest::ExpectJournal;
-using checkstest::Message;
-using checkstest::MixtureDatabase;
+using checkstest::MixtureRecords;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 constexpr uint32_t kCalib = JournalCategory::Calib;
 const ComponentMixtures kGeneral{};
@@ -30,17 +33,20 @@ ComponentResult GasRow(std::u16string id, double x, double lowerLimit = 0.0, dou
 
 class CheckMixtureRangesTest : public ::testing::Test {
 protected:
-    CheckMixtureRangesTest() { context_.settings.clbrCalcMethod = 2; }
+    CheckMixtureRangesTest() {
+        host_.Attach(context_);
+        context_.settings.clbrCalcMethod = 2;
+    }
 
     bool Check(std::u16string_view mixture, const std::vector<Certified>& components, int32_t which,
                const ComponentMixtures& assignment = kGeneral) {
         const std::u16string name(mixture);
-        database_.Add(name, components);
+        host_.Add(name, components);
         context_.journal.entries.clear();
         return CheckMixtureRanges(context_, name, which, assignment);
     }
 
-    MixtureDatabase database_;
+    MixtureRecords host_;
     CalcContext context_;
 };
 
@@ -55,9 +61,9 @@ TEST_F(CheckMixtureRangesTest, FirstAndSecondMixtureEachHaveTheirRange) {
     context_.journal.entries.clear();
     EXPECT_FALSE(CheckMixtureRanges(context_, u"Первая", 1, kGeneral));
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                                             {u"Первая", Display(u"ethane"), 7.0, 12.0, 15.0}),
+                                             {u"Первая", DisplayName(u"ethane"), 7.0, 12.0, 15.0}),
                                      Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                                             {u"Первая", Display(u"propane"), 3.0, 5.0, 6.0})});
+                                             {u"Первая", DisplayName(u"propane"), 3.0, 5.0, 6.0})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "В смеси \"Первая\" компонент \"Этан\" [7.000000] вне диапазона [12.000000-15.000000] "
               "допустимых концентраций.");
@@ -98,7 +104,7 @@ TEST_F(CheckMixtureRangesTest, CertifiedValueIsComparedAtTheDigitsOfEachBound) {
         } else {
             ExpectJournal(context_.journal,
                           {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                                   {name, Display(c.component), c.certified, c.lower, c.upper})});
+                                   {name, DisplayName(c.component), c.certified, c.lower, c.upper})});
         }
     }
 }
@@ -107,8 +113,8 @@ TEST_F(CheckMixtureRangesTest, GasOutsideEveryRangeOfItsComponent) {
     context_.components = {GasRow(u"ethane", 20.0), GasRow(u"argon", 1.0), GasRow(u"propane", 1.0)};
     EXPECT_FALSE(Check(u"Первая", {{u"ethane", 7.0}, {u"argon", 1.0}, {u"propane", 3.0}}, 0));
     ExpectJournal(context_.journal,
-                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {Display(u"ethane")}),
-                   Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {Display(u"argon")})});
+                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"ethane")}),
+                   Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"argon")})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "Компонент \"Этан\" не соответствует требованиям метрологических характеристик стандартных "
               "образцов состава природного.");
@@ -122,7 +128,7 @@ TEST_F(CheckMixtureRangesTest, TheGasFractionChoosesTheRowOfCarbonDioxide) {
     context_.components = {GasRow(u"carbon_dioxide", 0.03)};
     EXPECT_FALSE(CheckMixtureRanges(context_, u"Низкая", 0, kGeneral));
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                                             {u"Низкая", Display(u"carbon_dioxide"), 0.006, 6.0, 7.0})});
+                                             {u"Низкая", DisplayName(u"carbon_dioxide"), 0.006, 6.0, 7.0})});
 }
 
 TEST_F(CheckMixtureRangesTest, RowsThatAreNotJudged) {
@@ -149,9 +155,9 @@ TEST_F(CheckMixtureRangesTest, RowsThatAreNotJudged) {
     // The general assignment judges ethane (gas 20 mol %: no row) and n-pentane (0.7 below 0.8) too.
     EXPECT_FALSE(CheckMixtureRanges(context_, u"Азотная", 0, kGeneral));
     ExpectJournal(context_.journal,
-                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {Display(u"ethane")}),
+                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"ethane")}),
                    Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                           {u"Азотная", Display(u"n_pentane"), 0.7, 0.8, 1.0})});
+                           {u"Азотная", DisplayName(u"n_pentane"), 0.7, 0.8, 1.0})});
 }
 
 TEST_F(CheckMixtureRangesTest, EmptyOrMissingMixturePasses) {
@@ -161,11 +167,13 @@ TEST_F(CheckMixtureRangesTest, EmptyOrMissingMixturePasses) {
 }
 
 TEST(CheckMixtureRangesWithoutDatabase, EmptyNameIsNotLookedUp) {
-    // No database address: any read would fail with an exception.
     CalcContext context;
+    int reads = 0;
+    context.sources = checkstest::CountingSources(reads);
     context.components = {GasRow(u"ethane", 20.0)};
     EXPECT_TRUE(CheckMixtureRanges(context, u"", 1, kGeneral));
     EXPECT_TRUE(context.journal.entries.empty());
+    EXPECT_EQ(reads, 0);
 }
 
 class NonLinearNitrogenTest : public CheckMixtureRangesTest {
@@ -184,11 +192,11 @@ protected:
         low.inka = 800.0; // the low line reaches 0.025 mol % at an area of 800·0.025 + 4 = 24
         low.inkb = 4.0;
         context_.calibration = {high, low};
-        database_.Add(u"Низкая", {{u"nitrogen", 0.006}});
-        database_.Add(u"Высокая", {{u"nitrogen", 7.0}});
-        database_.Add(u"Высокая, вне диапазона", {{u"nitrogen", 9.0}});
-        database_.Add(u"Низкая, вне диапазона", {{u"nitrogen", 0.0075}});
-        database_.Add(u"Ниже низкого диапазона", {{u"nitrogen", 0.0045}});
+        host_.Add(u"Низкая", {{u"nitrogen", 0.006}});
+        host_.Add(u"Высокая", {{u"nitrogen", 7.0}});
+        host_.Add(u"Высокая, вне диапазона", {{u"nitrogen", 9.0}});
+        host_.Add(u"Низкая, вне диапазона", {{u"nitrogen", 0.0075}});
+        host_.Add(u"Ниже низкого диапазона", {{u"nitrogen", 0.0045}});
     }
     bool CheckGas(double x, double area, std::u16string_view mixture) {
         context_.components = {GasRow(u"nitrogen", x, 0.005, area)};
@@ -205,7 +213,7 @@ TEST_F(NonLinearNitrogenTest, LowMixturesAreJudgedForALowGasAndHigherOnesForAHig
     EXPECT_FALSE(CheckGas(0.015, 20.0, u"Низкая, вне диапазона")); // rounds to 0.008 (three decimals)
     ExpectJournal(context_.journal,
                   {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                           {u"Низкая, вне диапазона", Display(u"nitrogen"), 0.0075, 0.005, 0.007})});
+                           {u"Низкая, вне диапазона", DisplayName(u"nitrogen"), 0.0075, 0.005, 0.007})});
     // A mixture below 0.005 mol % lies outside the low range, so it counts as a higher one.
     EXPECT_TRUE(CheckGas(0.015, 20.0, u"Ниже низкого диапазона"));
     ExpectJournal(context_.journal, {});
@@ -215,11 +223,11 @@ TEST_F(NonLinearNitrogenTest, LowMixturesAreJudgedForALowGasAndHigherOnesForAHig
     EXPECT_FALSE(CheckGas(1.0, 30.0, u"Высокая, вне диапазона"));
     ExpectJournal(context_.journal,
                   {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                           {u"Высокая, вне диапазона", Display(u"nitrogen"), 9.0, 6.0, 8.0})});
+                           {u"Высокая, вне диапазона", DisplayName(u"nitrogen"), 9.0, 6.0, 8.0})});
     // Judged by its own fraction, not by the area: a low-area gas at 1 mol % and a low mixture.
     EXPECT_FALSE(CheckGas(1.0, 20.0, u"Низкая"));
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                                             {u"Низкая", Display(u"nitrogen"), 0.006, 6.0, 8.0})});
+                                             {u"Низкая", DisplayName(u"nitrogen"), 0.006, 6.0, 8.0})});
 }
 
 TEST_F(NonLinearNitrogenTest, WithoutALowRangeLineTheComponentIsNotJudged) {
@@ -240,10 +248,10 @@ TEST_F(CheckMixtureRangesTest, ValuesThatAreNotNumbersFail) {
     EXPECT_FALSE(
         Check(u"Первая", {{u"ethane", 7.0}, {u"propane", 3.0}, {u"n_butane", 0.0}, {u"n_pentane", 0.9}}, 0));
     ExpectJournal(context_.journal,
-                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {Display(u"ethane")}),
-                   Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {Display(u"propane")}),
+                  {Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"ethane")}),
+                   Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"propane")}),
                    Message(kCalib, StringId::MixtureComponentOutOfGasRange,
-                           {u"Первая", Display(u"n_butane"), 0.0, 2.0, 2.5})});
+                           {u"Первая", DisplayName(u"n_butane"), 0.0, 2.0, 2.5})});
 }
 
 } // namespace

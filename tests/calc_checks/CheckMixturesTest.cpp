@@ -7,16 +7,21 @@
 #include <vector>
 
 #include "CheckTestSupport.h"
+#include "HostWriter.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "support/JournalExpectations.h"
+#include "support/TempHostDatabase.h"
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
 
 using checkstest::Certified;
-using checkstest::Display;
-using checkstest::ExpectJournal;
-using checkstest::Message;
-using checkstest::MixtureDatabase;
+using checkstest::MixtureRecords;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 constexpr uint32_t kCalib = JournalCategory::Calib;
 
@@ -37,12 +42,14 @@ ComponentMixtures General(std::u16string first, int32_t firstType, std::u16strin
 
 class CheckMixturesTest : public ::testing::Test {
 protected:
+    CheckMixturesTest() { host_.Attach(context_); }
+
     int32_t Run(int32_t method) {
         context_.settings.clbrCalcMethod = method;
         return CheckMixtures(context_);
     }
 
-    MixtureDatabase database_;
+    MixtureRecords host_;
     CalcContext context_;
 };
 
@@ -55,8 +62,8 @@ TEST_F(CheckMixturesTest, DoesNothingWhenTheConformityCheckIsOff) {
 }
 
 TEST_F(CheckMixturesTest, MixturesMeetingTheRequirementsPassWithEveryMethod) {
-    database_.Add(u"ГСО ИПГ-1", GoodMixture());
-    database_.Add(u"ГСО ИПГ-2", GoodMixture());
+    host_.Add(u"ГСО ИПГ-1", GoodMixture());
+    host_.Add(u"ГСО ИПГ-2", GoodMixture());
     for (const int32_t method : {0, 1, 2, 3}) {
         context_.journal.entries.clear();
         context_.mixtures = {General(u"ГСО ИПГ-1", 0, method >= 2 ? u"ГСО ИПГ-2" : u"", 0)};
@@ -94,7 +101,7 @@ TEST_F(CheckMixturesTest, SumWithinFiveHundredthsOf100Passes) {
     };
     for (const Case& c : cases) {
         const std::u16string name = u"Смесь " + Utf8ToUtf16(std::to_string(c.sum));
-        database_.Add(name, GoodMixture(c.methane));
+        host_.Add(name, GoodMixture(c.methane));
         context_.journal.entries.clear();
         context_.mixtures = {General(name, 0)};
         EXPECT_EQ(Run(0), c.passes ? Status::Ok : Status::Failed) << c.sum;
@@ -122,7 +129,7 @@ TEST_F(CheckMixturesTest, SumOnTheToleranceIsNotPushedOverItByBinaryAddition) {
         binarySum += component.concentrationMolPct;
     }
     ASSERT_GT(binarySum - 100.0, 0.05);
-    database_.Add(u"Ровно 100.05", mixture);
+    host_.Add(u"Ровно 100.05", mixture);
     context_.mixtures = {General(u"Ровно 100.05", 0)};
     EXPECT_EQ(Run(0), Status::Ok);
     ExpectJournal(context_.journal, {});
@@ -134,12 +141,12 @@ TEST_F(CheckMixturesTest, PermittedUncertaintyIsTheRoundedExpression) {
     passing[1].deviationMolPct = 0.08;
     std::vector<Certified> failing = GoodMixture();
     failing[1].deviationMolPct = 0.081;
-    database_.Add(u"0.08", passing);
-    database_.Add(u"0.081", failing);
+    host_.Add(u"0.08", passing);
+    host_.Add(u"0.081", failing);
     context_.mixtures = {General(u"0.08", 0), General(u"0.081", 0)};
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"0.081", Display(u"ethane"), 0.081, 0.08})});
+                                             {u"0.081", DisplayName(u"ethane"), 0.081, 0.08})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "В смеси \"0.081\" расширенная абсолютная неопределенность для компонент \"Этан\" не "
               "соответствует требованиям [0.081 > 0.08].");
@@ -161,15 +168,16 @@ TEST_F(CheckMixturesTest, CertifiedValueIsComparedAtTheDigitsOfEachBound) {
     for (const Case& c : cases) {
         std::vector<Certified> mixture = GoodMixture(95.5 - c.ethane);
         mixture[1] = {u"ethane", c.ethane, c.deviation};
-        database_.Add(c.name, mixture);
+        host_.Add(c.name, mixture);
         context_.journal.entries.clear();
         context_.mixtures = {General(c.name, 0)};
         EXPECT_EQ(Run(0), c.inside ? Status::Ok : Status::Failed) << Utf16ToUtf8(c.name);
         if (c.inside) {
             ExpectJournal(context_.journal, {});
         } else {
-            ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                                     {c.name, Display(u"ethane"), c.ethane, 0.001, 15.0})});
+            ExpectJournal(context_.journal,
+                          {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
+                                   {c.name, DisplayName(u"ethane"), c.ethane, 0.001, 15.0})});
         }
     }
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries.at(0).text),
@@ -181,13 +189,13 @@ TEST_F(CheckMixturesTest, RangeAndUncertaintyAreJudgedIndependently) {
     std::vector<Certified> mixture = GoodMixture(91.5);
     mixture[2] = {u"propane", 7.0, 0.5}; // above 6 mol %, and 0.5 > 0.21 (0.03·7 + 0.00008)
     mixture[0].concentrationMolPct = 85.5;
-    database_.Add(u"Пропан 7", mixture);
+    host_.Add(u"Пропан 7", mixture);
     context_.mixtures = {General(u"Пропан 7", 0)};
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                             {u"Пропан 7", Display(u"propane"), 7.0, 0.001, 6.0}),
+                                             {u"Пропан 7", DisplayName(u"propane"), 7.0, 0.001, 6.0}),
                                      Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"Пропан 7", Display(u"propane"), 0.5, 0.21})});
+                                             {u"Пропан 7", DisplayName(u"propane"), 0.5, 0.21})});
 }
 
 TEST_F(CheckMixturesTest, TypesWithoutRequirementsFailEveryJudgedComponent) {
@@ -195,16 +203,16 @@ TEST_F(CheckMixturesTest, TypesWithoutRequirementsFailEveryJudgedComponent) {
     // methane and the conditionally constant ones gets message 227, in stored order.
     std::vector<Certified> mixture = GoodMixture(91.45);
     mixture.push_back({u"helium", 0.05, 0.002});
-    database_.Add(u"Метан в азоте", mixture);
+    host_.Add(u"Метан в азоте", mixture);
     context_.constants = {MixtureComponent{u"helium", 0.05, 0.002, 2, 3}};
     for (const int32_t type : {2, 7}) {
         context_.journal.entries.clear();
         context_.mixtures = {General(u"Метан в азоте", type)};
         EXPECT_EQ(Run(0), Status::Failed);
-        std::vector<checkstest::Entry> expected;
+        std::vector<testsupport::Entry> expected;
         for (const char16_t* id : {u"ethane", u"propane", u"nitrogen", u"carbon_dioxide"}) {
             expected.push_back(Message(kCalib, StringId::MixtureComponentNotInReferenceTable,
-                                       {u"Метан в азоте", Display(id)}));
+                                       {u"Метан в азоте", DisplayName(id)}));
         }
         ExpectJournal(context_.journal, expected);
     }
@@ -220,7 +228,7 @@ TEST_F(CheckMixturesTest, HexaneIsJudgedAsC6PlusByMethodsBAndC2) {
     std::vector<Certified> mixture = GoodMixture(89.1);
     mixture.push_back({u"n_hexane", 1.2, 0.05});
     mixture.push_back({u"c6plusstar", 1.2, 0.05});
-    database_.Add(u"ПГМ", mixture);
+    host_.Add(u"ПГМ", mixture);
     context_.mixtures = {General(u"ПГМ", 1)};
     EXPECT_EQ(Run(1), Status::Ok);
     ExpectJournal(context_.journal, {});
@@ -228,9 +236,9 @@ TEST_F(CheckMixturesTest, HexaneIsJudgedAsC6PlusByMethodsBAndC2) {
     context_.journal.entries.clear();
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                             {u"ПГМ", Display(u"n_hexane"), 1.2, 0.001, 1.0}),
+                                             {u"ПГМ", DisplayName(u"n_hexane"), 1.2, 0.001, 1.0}),
                                      Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"ПГМ", Display(u"n_hexane"), 0.05, 0.04})});
+                                             {u"ПГМ", DisplayName(u"n_hexane"), 0.05, 0.04})});
 
     // Method В2 reads n-hexane as С6+ too (СО-ИПГ С6+: up to 1.5, 0.03·1.2 + 0.00008 -> 0.04); the
     // assignment of n-hexane judges it alone.
@@ -238,14 +246,14 @@ TEST_F(CheckMixturesTest, HexaneIsJudgedAsC6PlusByMethodsBAndC2) {
     context_.mixtures = {ComponentMixtures{u"n_hexane", u"ПГМ", u"", 0, 0}};
     EXPECT_EQ(Run(3), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"ПГМ", Display(u"n_hexane"), 0.05, 0.04})});
+                                             {u"ПГМ", DisplayName(u"n_hexane"), 0.05, 0.04})});
 }
 
 TEST_F(CheckMixturesTest, ComponentAssignmentJudgesOnlyItsComponent) {
     // Ethane at 20 mol % is outside both tables; only the general assignment judges it. The sum is
     // judged for every assignment.
-    database_.Add(u"Азотная", {{u"methane", 78.0, 0.1}, {u"ethane", 20.0, 0.3}, {u"nitrogen", 2.0, 0.04}});
-    database_.Add(u"Неполная", {{u"methane", 78.0, 0.1}, {u"nitrogen", 2.0, 0.5}});
+    host_.Add(u"Азотная", {{u"methane", 78.0, 0.1}, {u"ethane", 20.0, 0.3}, {u"nitrogen", 2.0, 0.04}});
+    host_.Add(u"Неполная", {{u"methane", 78.0, 0.1}, {u"nitrogen", 2.0, 0.5}});
     context_.mixtures = {ComponentMixtures{u"nitrogen", u"Азотная", u"", 0, 0}};
     EXPECT_EQ(Run(0), Status::Ok);
     ExpectJournal(context_.journal, {});
@@ -255,18 +263,18 @@ TEST_F(CheckMixturesTest, ComponentAssignmentJudgesOnlyItsComponent) {
                          ComponentMixtures{u"ethane", u"Неполная", u"", 0, 0}};
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                             {u"Азотная", Display(u"ethane"), 20.0, 0.001, 15.0}),
+                                             {u"Азотная", DisplayName(u"ethane"), 20.0, 0.001, 15.0}),
                                      Message(kCalib, StringId::MixtureSumNot100, {u"Неполная", 80.0})});
 }
 
 TEST_F(CheckMixturesTest, ConditionallyConstantComponentsAreNotJudged) {
-    database_.Add(u"Азотная", {{u"methane", 78.0, 0.1}, {u"ethane", 4.0, 0.08}, {u"nitrogen", 18.0, 1.0}});
+    host_.Add(u"Азотная", {{u"methane", 78.0, 0.1}, {u"ethane", 4.0, 0.08}, {u"nitrogen", 18.0, 1.0}});
     context_.mixtures = {General(u"Азотная", 0)};
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                             {u"Азотная", Display(u"nitrogen"), 18.0, 0.005, 15.0}),
+                                             {u"Азотная", DisplayName(u"nitrogen"), 18.0, 0.005, 15.0}),
                                      Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"Азотная", Display(u"nitrogen"), 1.0, 0.4})});
+                                             {u"Азотная", DisplayName(u"nitrogen"), 1.0, 0.4})});
     context_.journal.entries.clear();
     context_.constants = {MixtureComponent{u"nitrogen", 1.0, 0.01, 2, 2}};
     EXPECT_EQ(Run(0), Status::Ok);
@@ -274,11 +282,11 @@ TEST_F(CheckMixturesTest, ConditionallyConstantComponentsAreNotJudged) {
 }
 
 TEST_F(CheckMixturesTest, MethodBNeedsC6PlusStarInTheGeneralPgm) {
-    database_.Add(u"ПГМ без С6+*", GoodMixture());
+    host_.Add(u"ПГМ без С6+*", GoodMixture());
     context_.mixtures = {General(u"ПГМ без С6+*", 1)};
     EXPECT_EQ(Run(1), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureComponentMissing,
-                                             {u"ПГМ без С6+*", Display(u"c6plusstar")})});
+                                             {u"ПГМ без С6+*", DisplayName(u"c6plusstar")})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "В смеси \"ПГМ без С6+*\" отсутствует компонент \"С6+*\".");
 
@@ -294,18 +302,19 @@ TEST_F(CheckMixturesTest, MethodBNeedsC6PlusStarInTheGeneralPgm) {
 }
 
 TEST_F(CheckMixturesTest, TwoMixtureMethodsNeedIpgInTheGeneralAssignment) {
-    database_.Add(u"Первая", GoodMixture());
-    database_.Add(u"Вторая", GoodMixture());
+    host_.Add(u"Первая", GoodMixture());
+    host_.Add(u"Вторая", GoodMixture());
     context_.mixtures = {General(u"Первая", 1, u"Вторая", 2)};
     EXPECT_EQ(Run(2), Status::Failed);
     ExpectJournal(
         context_.journal,
         {Message(kCalib, StringId::MixtureTypeNotSuitable, {u"Первая"}),
-         Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Вторая", Display(u"ethane")}),
-         Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Вторая", Display(u"propane")}),
-         Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Вторая", Display(u"nitrogen")}),
+         Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Вторая", DisplayName(u"ethane")}),
+         Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Вторая", DisplayName(u"propane")}),
          Message(kCalib, StringId::MixtureComponentNotInReferenceTable,
-                 {u"Вторая", Display(u"carbon_dioxide")}),
+                 {u"Вторая", DisplayName(u"nitrogen")}),
+         Message(kCalib, StringId::MixtureComponentNotInReferenceTable,
+                 {u"Вторая", DisplayName(u"carbon_dioxide")}),
          Message(kCalib, StringId::MixtureTypeNotSuitable, {u"Вторая"})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "Тип смеси \"Первая\" не соответствует требованиям.");
@@ -322,16 +331,17 @@ TEST_F(CheckMixturesTest, TwoMixtureMethodsNeedIpgInTheGeneralAssignment) {
 }
 
 TEST_F(CheckMixturesTest, NonLinearComponentsNeedAMixtureOfTheirOwnWithTwoMixtureMethods) {
-    database_.Add(u"Первая", GoodMixture());
+    host_.Add(u"Первая", GoodMixture());
     context_.settings.clbrCarbonDioxide = false;
     context_.settings.clbrNitrogen = false;
     context_.settings.clbrOxygen = false;
     context_.mixtures = {General(u"Первая", 0, u"Первая", 0)};
     EXPECT_EQ(Run(3), Status::Failed);
-    ExpectJournal(context_.journal,
-                  {Message(kCalib, StringId::NoAdditionalCalibrationMixture, {Display(u"carbon_dioxide")}),
-                   Message(kCalib, StringId::NoAdditionalCalibrationMixture, {Display(u"nitrogen")}),
-                   Message(kCalib, StringId::NoAdditionalCalibrationMixture, {Display(u"oxygen")})});
+    ExpectJournal(
+        context_.journal,
+        {Message(kCalib, StringId::NoAdditionalCalibrationMixture, {DisplayName(u"carbon_dioxide")}),
+         Message(kCalib, StringId::NoAdditionalCalibrationMixture, {DisplayName(u"nitrogen")}),
+         Message(kCalib, StringId::NoAdditionalCalibrationMixture, {DisplayName(u"oxygen")})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[1].text),
               "Не указана дополнительная смесь для градуировки по компоненту \"Азот\".");
 
@@ -351,7 +361,7 @@ TEST_F(CheckMixturesTest, NonLinearComponentsNeedAMixtureOfTheirOwnWithTwoMixtur
 }
 
 TEST_F(CheckMixturesTest, EveryAssignmentIsWalkedAfterAFailure) {
-    database_.Add(u"Хорошая", GoodMixture());
+    host_.Add(u"Хорошая", GoodMixture());
     context_.mixtures = {General(u"Нет-1", 0), ComponentMixtures{u"ethane", u"Хорошая", u"Нет-2", 0, 0},
                          ComponentMixtures{u"propane", u"Нет-3", u"", 0, 0}};
     EXPECT_EQ(Run(2), Status::Failed);
@@ -361,28 +371,35 @@ TEST_F(CheckMixturesTest, EveryAssignmentIsWalkedAfterAFailure) {
 }
 
 TEST_F(CheckMixturesTest, InfiniteCertifiedValuesFailWithTheirMessages) {
-    // SQLite keeps infinities (a NaN is stored as NULL and reads 0).
+    // The host's database keeps infinities (a NaN is stored as NULL and reads 0).
     const double inf = std::numeric_limits<double>::infinity();
-    database_.Add(
+    host_.Add(
         u"Бесконечная",
         {{u"methane", 91.5, 0.1}, {u"ethane", 4.0, inf}, {u"propane", -inf, 0.03}, {u"nitrogen", 2.0, 0.04}});
     context_.mixtures = {General(u"Бесконечная", 0)};
     EXPECT_EQ(Run(0), Status::Failed);
     ExpectJournal(context_.journal, {Message(kCalib, StringId::MixtureSumNot100, {u"Бесконечная", -inf}),
                                      Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"Бесконечная", Display(u"ethane"), inf, 0.08}),
+                                             {u"Бесконечная", DisplayName(u"ethane"), inf, 0.08}),
                                      Message(kCalib, StringId::MixtureComponentOutOfReferenceRange,
-                                             {u"Бесконечная", Display(u"propane"), -inf, 0.001, 6.0}),
+                                             {u"Бесконечная", DisplayName(u"propane"), -inf, 0.001, 6.0}),
                                      Message(kCalib, StringId::MixtureUncertaintyTooLarge,
-                                             {u"Бесконечная", Display(u"propane"), 0.03, -inf})});
+                                             {u"Бесконечная", DisplayName(u"propane"), 0.03, -inf})});
 }
 
-TEST_F(CheckMixturesTest, MixtureWithoutComponentsFailsTheSumAndItsEmptyRow) {
-    // The outer join gives one row "? " of zeros.
-    database_.writer().AddMixture(u"Пустая");
-    context_.mixtures = {General(u"Пустая", 0)};
-    EXPECT_EQ(Run(0), Status::Failed);
-    ExpectJournal(context_.journal,
+TEST(CheckMixturesOfADatabase, MixtureWithoutComponentsFailsTheSumAndItsEmptyRow) {
+    // The host's outer join gives one row of NULLs, read as "? " and zeros.
+    testsupport::TempHostDatabase file("checks-empty-mixture");
+    {
+        sim::HostWriter writer(file.path());
+        writer.CreateSchema(sim::SchemaOptions{24, true});
+        writer.AddMixture(u"Пустая");
+    }
+    const testsupport::UseHostDatabase use(file);
+    CalcContext context;
+    context.mixtures = {General(u"Пустая", 0)};
+    EXPECT_EQ(CheckMixtures(context), Status::Failed);
+    ExpectJournal(context.journal,
                   {Message(kCalib, StringId::MixtureSumNot100, {u"Пустая", 0.0}),
                    Message(kCalib, StringId::MixtureComponentNotInReferenceTable, {u"Пустая", u"? "})});
 }

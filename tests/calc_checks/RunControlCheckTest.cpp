@@ -10,13 +10,16 @@
 #include "CheckTestSupport.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "support/JournalExpectations.h"
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
 
-using checkstest::Display;
-using checkstest::ExpectJournal;
-using checkstest::Message;
-using checkstest::MixtureDatabase;
+using checkstest::MixtureRecords;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 constexpr uint32_t kMix = JournalCategory::Mix;
 
@@ -41,17 +44,18 @@ Assay AnalysisOf(int64_t id, std::u16string mixture, int32_t role = 0) {
 class RunControlCheckTest : public ::testing::Test {
 protected:
     RunControlCheckTest() {
-        database_.Add(u"Контрольная", {{u"methane", 92.0, 0.2, 2},
-                                       {u"ethane", 4.0, 0.08, 2},
-                                       {u"propane", 1.0, 0.03, 3},
-                                       {u"n_hexane", 1.25, 0.04, 2},
-                                       {u"helium", 0.008, 0.001, 4},
-                                       {u"nitrogen", 1.742, 0.04, 3}});
+        host_.Attach(context_);
+        host_.Add(u"Контрольная", {{u"methane", 92.0, 0.2, 2},
+                                   {u"ethane", 4.0, 0.08, 2},
+                                   {u"propane", 1.0, 0.03, 3},
+                                   {u"n_hexane", 1.25, 0.04, 2},
+                                   {u"helium", 0.008, 0.001, 4},
+                                   {u"nitrogen", 1.742, 0.04, 3}});
         context_.measurements = {Measurement{17, {}}, Measurement{18, {}}};
         context_.assays = {AnalysisOf(16, u"Другая"), AnalysisOf(17, u"Контрольная"), AnalysisOf(18, u"")};
     }
 
-    MixtureDatabase database_;
+    MixtureRecords host_;
     CalcContext context_;
 };
 
@@ -68,7 +72,7 @@ TEST_F(RunControlCheckTest, JudgesEachMeasuredComponentAgainstItsCertifiedValue)
     context_.components[4].accepted = true;
     EXPECT_EQ(RunControlCheck(context_), Status::Failed);
     ExpectJournal(context_.journal, {Message(kMix, StringId::ResultControlFailed,
-                                             {u"Контрольная", Display(u"propane"), 0.1, 0.05})});
+                                             {u"Контрольная", DisplayName(u"propane"), 0.1, 0.05})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "В смеси \"Контрольная\" для компонента \"Пропан\" не пройден контроль правильности результата "
               "измерения молярной доли [0.100000 > 0.050000].");
@@ -104,13 +108,14 @@ TEST_F(RunControlCheckTest, MethaneIsJudgedWhenNormalised) {
     context_.components = {Row(u"methane", 92.5, 0.3)};
     EXPECT_EQ(RunControlCheck(context_), Status::Failed);
     ExpectJournal(context_.journal, {Message(kMix, StringId::ResultControlFailed,
-                                             {u"Контрольная", Display(u"methane"), 0.5, 0.3})});
+                                             {u"Контрольная", DisplayName(u"methane"), 0.5, 0.3})});
     EXPECT_EQ(context_.components[0].referenceValue, 92.0);
 }
 
 TEST_F(RunControlCheckTest, OlderDatabasesGiveNoDecimals) {
-    MixtureDatabase old(22);
+    MixtureRecords old(22);
     old.Add(u"Контрольная", {{u"ethane", 4.0, 0.08, 2}});
+    old.Attach(context_);
     context_.components = {Row(u"ethane", 4.0, 0.05)};
     EXPECT_EQ(RunControlCheck(context_), Status::Ok);
     EXPECT_EQ(context_.components[0].referenceValue, 4.0);
@@ -162,10 +167,10 @@ TEST_F(RunControlCheckTest, ValuesThatAreNotNumbersFailTheControl) {
     // Methane, with a zero uncertainty and an exact result, passes.
     ExpectJournal(
         context_.journal,
-        {Message(kMix, StringId::ResultControlFailed, {u"Контрольная", Display(u"ethane"), nan, 0.05}),
-         Message(kMix, StringId::ResultControlFailed, {u"Контрольная", Display(u"propane"), 0.0, nan}),
+        {Message(kMix, StringId::ResultControlFailed, {u"Контрольная", DisplayName(u"ethane"), nan, 0.05}),
+         Message(kMix, StringId::ResultControlFailed, {u"Контрольная", DisplayName(u"propane"), 0.0, nan}),
          Message(kMix, StringId::ResultControlFailed,
-                 {u"Контрольная", Display(u"n_hexane"), 1.3 - 1.25, inf})});
+                 {u"Контрольная", DisplayName(u"n_hexane"), 1.3 - 1.25, inf})});
     EXPECT_FALSE(context_.components[0].accepted);
     EXPECT_FALSE(context_.components[1].accepted);
     EXPECT_FALSE(context_.components[2].accepted);

@@ -6,40 +6,33 @@
 #include <string>
 #include <vector>
 
-#include "CheckTestSupport.h"
 #include "Databases.h"
 #include "ReferenceMixtures.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "data/SqlException.h"
+#include "support/JournalExpectations.h"
+#include "support/TempHostDatabase.h"
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
 
-using checkstest::Display;
-using checkstest::ExpectJournal;
-using checkstest::Message;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
+using testsupport::TempHostDatabase;
+using testsupport::UseHostDatabase;
 
-// A database file of the simulator in the temporary folder, the one every loader reads while it lives.
-class SimulatedDatabase {
-public:
-    explicit SimulatedDatabase(const std::string& stem) {
-        path_ = Utf16ToUtf8(platform::TempDirectory()) + "tarvel-checks-" + stem + ".db";
-        sim::RemoveDatabaseFile(path_);
+// The journal's texts, one a line, for the message of a failed expectation.
+std::string JournalOf(const CalcContext& context) {
+    std::string text;
+    for (const std::u16string& line : testsupport::JournalTexts(context)) {
+        text += "  " + Utf16ToUtf8(line) + "\n";
     }
-    ~SimulatedDatabase() {
-        DataBaseConnection::SetUri(nullptr);
-        sim::RemoveDatabaseFile(path_);
-    }
-    SimulatedDatabase(const SimulatedDatabase&) = delete;
-    SimulatedDatabase& operator=(const SimulatedDatabase&) = delete;
-
-    const std::string& path() const { return path_; }
-    void Use() const { DataBaseConnection::SetUri(Utf8ToUtf16(path_)); }
-
-private:
-    std::string path_;
-};
+    return text;
+}
 
 std::vector<ComponentResult> RowsOf(const sim::GasComposition& gas, double lowerLimitMolPct = 0.0) {
     std::vector<ComponentResult> rows;
@@ -56,14 +49,13 @@ std::vector<ComponentResult> RowsOf(const sim::GasComposition& gas, double lower
 class DemoDatabaseTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        database_ = new SimulatedDatabase("demo");
+        database_ = new TempHostDatabase("checks-demo");
         manifest_ = new sim::DemoManifest(sim::MakeDemoDatabase(database_->path(), 20240611));
     }
     static void TearDownTestSuite() {
         delete manifest_;
         delete database_;
     }
-    void SetUp() override { database_->Use(); }
 
     static ComponentMixtures GeneralOf(const sim::MethodRuns& runs) {
         ComponentMixtures assignment;
@@ -76,10 +68,11 @@ protected:
         return assignment;
     }
 
-    static SimulatedDatabase* database_;
+    static TempHostDatabase* database_;
     static sim::DemoManifest* manifest_;
+    const UseHostDatabase use_{*database_};
 };
-SimulatedDatabase* DemoDatabaseTest::database_ = nullptr;
+TempHostDatabase* DemoDatabaseTest::database_ = nullptr;
 sim::DemoManifest* DemoDatabaseTest::manifest_ = nullptr;
 
 TEST_F(DemoDatabaseTest, CertifiedMixturesOfEveryMethodMeetTheRequirements) {
@@ -153,7 +146,7 @@ TEST_F(DemoDatabaseTest, ControlOfTheResultReadsTheMixtureRecordedWithTheAnalysi
     }
     ASSERT_NE(propane, nullptr);
     ExpectJournal(context.journal, {Message(JournalCategory::Mix, StringId::ResultControlFailed,
-                                            {mixture.name, Display(u"propane"),
+                                            {mixture.name, DisplayName(u"propane"),
                                              propane->concentration * 1.01 - propane->concentration,
                                              propane->concentration * 0.002})});
 }
@@ -162,9 +155,9 @@ class HostileDatabaseTest : public ::testing::TestWithParam<sim::HostileKind> {}
 
 // Every check either raises the loaders' exception or ends with a status its journal explains.
 TEST_P(HostileDatabaseTest, ChecksFailClearlyOrRaiseTheDatabaseException) {
-    SimulatedDatabase database("hostile-" + std::string(sim::NameOf(GetParam())));
+    const TempHostDatabase database("checks-hostile-" + std::string(sim::NameOf(GetParam())));
     sim::MakeHostileDatabase(database.path(), GetParam());
-    database.Use();
+    const UseHostDatabase use(database);
     CalcContext context;
     context.settings.clbrCarbonDioxide = false;
     context.mixtures = {ComponentMixtures{u"", u"Смесь", u"Смесь", 0, 1}};
@@ -183,9 +176,7 @@ TEST_P(HostileDatabaseTest, ChecksFailClearlyOrRaiseTheDatabaseException) {
         context.journal.entries.clear();
         try {
             const bool passed = run();
-            EXPECT_EQ(passed, context.journal.entries.empty())
-                << check << "\n"
-                << checkstest::Describe(context.journal.entries);
+            EXPECT_EQ(passed, context.journal.entries.empty()) << check << "\n" << JournalOf(context);
         } catch (const DataBase::SqlException&) {
             EXPECT_TRUE(context.journal.entries.empty()) << check;
         }
@@ -213,9 +204,9 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, HostileDatabaseTest, ::testing::ValuesIn(sim:
 
 TEST(HostileMixtureTest, InfiniteAndOverflowingCertifiedValuesFailWithTheirMessages) {
     // The mixture "Смесь" of that database: methane +inf, nitrogen -1e308 with an uncertainty of 1e308.
-    SimulatedDatabase database("non-finite");
+    const TempHostDatabase database("checks-non-finite");
     sim::MakeHostileDatabase(database.path(), sim::HostileKind::NonFiniteNumbers);
-    database.Use();
+    const UseHostDatabase use(database);
     CalcContext context;
     context.mixtures = {ComponentMixtures{u"", u"Смесь", u"", 0, 0}};
     EXPECT_EQ(CheckMixtures(context), Status::Failed);
@@ -223,9 +214,9 @@ TEST(HostileMixtureTest, InfiniteAndOverflowingCertifiedValuesFailWithTheirMessa
     const uint32_t calib = JournalCategory::Calib;
     ExpectJournal(context.journal, {Message(calib, StringId::MixtureSumNot100, {u"Смесь", inf}),
                                     Message(calib, StringId::MixtureComponentOutOfReferenceRange,
-                                            {u"Смесь", Display(u"nitrogen"), -1e308, 0.005, 15.0}),
+                                            {u"Смесь", DisplayName(u"nitrogen"), -1e308, 0.005, 15.0}),
                                     Message(calib, StringId::MixtureUncertaintyTooLarge,
-                                            {u"Смесь", Display(u"nitrogen"), 1e308, -2e306})});
+                                            {u"Смесь", DisplayName(u"nitrogen"), 1e308, -2e306})});
 }
 
 } // namespace
