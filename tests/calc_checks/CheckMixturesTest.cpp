@@ -57,8 +57,11 @@ TEST_F(CheckMixturesTest, DoesNothingWhenTheConformityCheckIsOff) {
     context_.settings.clbrMixtureConformity = false;
     context_.mixtures = {General(u"Нет такой смеси", 2, u"И такой нет", 1)};
     context_.settings.clbrNitrogen = false;
+    int reads = 0;
+    context_.sources = checkstest::CountingSources(reads);
     EXPECT_EQ(Run(2), Status::Ok);
     ExpectJournal(context_.journal, {});
+    EXPECT_EQ(reads, 0);
 }
 
 TEST_F(CheckMixturesTest, MixturesMeetingTheRequirementsPassWithEveryMethod) {
