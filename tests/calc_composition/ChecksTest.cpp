@@ -10,7 +10,9 @@
 
 namespace {
 
-using comptest::JournalTexts;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 ComponentResult Row(std::u16string_view id, double difference, double rawUncertainty) {
     ComponentResult row;
@@ -34,13 +36,14 @@ TEST(CheckRepeatability, DifferenceMustStayStrictlyBelowTheLimit) {
     EXPECT_DOUBLE_EQ(table[0].acceptLimit, 0.07);
     EXPECT_DOUBLE_EQ(table[1].acceptLimit, 0.07);
     EXPECT_DOUBLE_EQ(table[2].acceptLimit, 0.14);
-    const std::vector<std::u16string> expected = {
-        u"Для компонента \"Этан\" не пройдена проверка приемлемость полученных результатов по расхождения "
-        u"двух последовательных измерений [0.0700 > 0.0700].",
-        LoadMessageText(StringId::RepeatabilityFailed, {comptest::DisplayName(u"nitrogen"), 0.2, 1.4 * 0.1}),
-    };
-    EXPECT_EQ(JournalTexts(context), expected);
-    EXPECT_TRUE(comptest::AllInCategory(context, JournalCategory::Comp));
+    ExpectJournal(context.journal,
+                  {
+                      {JournalCategory::Comp,
+                       u"Для компонента \"Этан\" не пройдена проверка приемлемость полученных результатов по "
+                       u"расхождения двух последовательных измерений [0.0700 > 0.0700]."},
+                      Message(JournalCategory::Comp, StringId::RepeatabilityFailed,
+                              {DisplayName(u"nitrogen"), 0.2, 1.4 * 0.1}),
+                  });
 }
 
 TEST(CheckRepeatability, RowsThatAreNotJudged) {

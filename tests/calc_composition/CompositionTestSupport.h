@@ -1,13 +1,13 @@
-// Shared by the composition tests: small host databases in the temporary folder, hand-made calibration
-// results, the journal's texts, and the uncertainty a table of metrological characteristics gives by the
+// Shared by the composition tests: analysis chromatograms among the host's records, hand-made
+// calibration results, and the uncertainty a table of metrological characteristics gives by the
 // library's documented rule (the row holding x; at a shared bound the row with the smaller lower bound).
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cmath>
-#include <memory>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,80 +16,35 @@
 #include "calc/CalcContext.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/journal/Journal.h"
-#include "calc/journal/MessageJournal.h"
-#include "data/AliasLookup.h"
-#include "data/DataBaseConnection.h"
-#include "platform/Platform.h"
+#include "support/HostRecords.h"
+#include "support/JournalExpectations.h"
 #include "text/StringIds.gen.h"
 #include "text/Utf.h"
 
 namespace comptest {
 
-// A host database in the temporary folder, removed on destruction; the host's database address points
-// at it while the object lives.
-class TestDatabase {
-public:
-    TestDatabase() {
-        static std::atomic<int> counter{0};
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "tarvel-composition-";
-        name += test != nullptr ? test->name() : "global";
-        name += '-' + std::to_string(counter++) + ".db";
-        for (char& c : name) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        path_ = Utf16ToUtf8(platform::TempDirectory()) + name;
-        sim::RemoveDatabaseFile(path_);
-        writer_ = std::make_unique<sim::HostWriter>(path_);
-        writer_->CreateSchema(sim::SchemaOptions{});
-        DataBaseConnection::SetUri(Utf8ToUtf16(path_));
-    }
-    ~TestDatabase() {
-        DataBaseConnection::SetUri(nullptr);
-        writer_.reset();
-        sim::RemoveDatabaseFile(path_);
-    }
-    TestDatabase(const TestDatabase&) = delete;
-    TestDatabase& operator=(const TestDatabase&) = delete;
-
-    sim::HostWriter& writer() { return *writer_; }
-    // Closes the writer's connection, so that the stage reads a database nobody writes to.
-    void Close() { writer_.reset(); }
-
-    struct Peak {
-        std::u16string_view id; // component identifier, written under its default display name
-        double timeMin;
-        double area;
-        double height = 1.0;
-    };
-    // An analysis chromatogram with its peaks; returns the assay id.
-    int64_t AddChromatogram(const std::vector<Peak>& peaks, double pressureKPa = 101.325) {
-        sim::AssayRow row;
-        row.atmpressureKPa = pressureKPa;
-        const int64_t id = writer_->AddAssay(row);
-        const AliasList aliases = DefaultAliasList();
-        for (const Peak& peak : peaks) {
-            writer_->AddPeak(id,
-                             sim::PeakRow{PeakName(aliases, peak.id), peak.timeMin, peak.area, peak.height});
-        }
-        return id;
-    }
-
-private:
-    // The name the chromatograph gives the peak: the display name, or for an unknown identifier ("? " and
-    // a name) the name no alias knows.
-    static std::u16string PeakName(const AliasList& aliases, std::u16string_view id) {
-        if (id.starts_with(u"? ")) {
-            return std::u16string(id.substr(2));
-        }
-        return DisplayNameForComponent(aliases, id);
-    }
-
-    std::string path_;
-    std::unique_ptr<sim::HostWriter> writer_;
+// A peak of an analysis chromatogram as a test writes it.
+struct Peak {
+    std::u16string_view id; // component identifier, stored under its default display name
+    double timeMin;
+    double area;
+    double height = 1.0;
 };
+
+// An analysis chromatogram with its peaks among the host's records; returns the assay id. The peak of
+// identifier "? " + name is stored as the name alone, which no alias knows.
+inline int64_t AddChromatogram(testsupport::HostRecords& host, const std::vector<Peak>& peaks,
+                               double pressureKPa = 101.325) {
+    sim::AssayRow row;
+    row.atmpressureKPa = pressureKPa;
+    const int64_t id = host.AddAssay(row);
+    for (const Peak& peak : peaks) {
+        const std::u16string name = peak.id.starts_with(u"? ") ? std::u16string(peak.id.substr(2))
+                                                               : testsupport::DisplayName(peak.id);
+        host.AddPeak(id, sim::PeakRow{name, peak.timeMin, peak.area, peak.height});
+    }
+    return id;
+}
 
 // An included chromatogram of the given role in the chromatogram list.
 inline Assay ListedAssay(int64_t id, AssayRole role = AssayRole::Analysis, bool included = true) {
@@ -120,27 +75,6 @@ inline CalibrationResult LineResult(std::u16string_view id, double a, double b, 
     result.conc1 = conc1;
     result.conc2 = conc2;
     return result;
-}
-
-inline std::vector<std::u16string> JournalTexts(const CalcContext& context) {
-    std::vector<std::u16string> texts;
-    for (const JournalEntry& entry : context.journal.entries) {
-        texts.push_back(entry.text);
-    }
-    return texts;
-}
-
-inline bool AllInCategory(const CalcContext& context, uint32_t category) {
-    for (const JournalEntry& entry : context.journal.entries) {
-        if (entry.category != category) {
-            return false;
-        }
-    }
-    return true;
-}
-
-inline std::u16string DisplayName(std::u16string_view id) {
-    return DisplayNameForComponent(DefaultAliasList(), id);
 }
 
 inline const ComponentResult* RowOf(const std::vector<ComponentResult>& table, std::u16string_view id) {

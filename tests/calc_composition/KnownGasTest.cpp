@@ -1,6 +1,7 @@
 // A known gas through a simulated chromatograph (noisy areas, a pressure that drifts from the standard),
 // composed back from the detector's own response factors: every molar fraction must come back within
-// its expanded uncertainty.
+// its expanded uncertainty. The chromatograms are read from the database file the simulator writes, so
+// that the composition also meets the rows through the host's own queries.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,9 +11,11 @@
 #include "Chromatograph.h"
 #include "CompositionTestSupport.h"
 #include "GasComposition.h"
+#include "HostWriter.h"
 #include "Random.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
@@ -62,19 +65,23 @@ TEST_P(KnownGas, ComesBackWithinItsExpandedUncertainty) {
                                                     : LineResult(id, response, 0.0));
     }
 
-    comptest::TestDatabase database;
-    sim::Random random(20240607);
-    sim::AssayRow row;
-    row.atmpressureKPa = c.pressureKPa;
-    for (const sim::Chromatogram& chromatogram :
-         sim::WriteSeries(database.writer(), row, 2, 600, gas, model, sim::ChromatogramOptions{}, random)) {
-        // The chromatogram list carries the assay's row, its pressure included.
-        Assay listed = comptest::ListedAssay(chromatogram.assayId);
-        listed.atmpressure = chromatogram.assay.atmpressureKPa;
-        context.assays.push_back(listed);
+    const testsupport::TempHostDatabase file("composition");
+    {
+        sim::HostWriter writer(file.path());
+        writer.CreateSchema(sim::SchemaOptions{});
+        sim::Random random(20240607);
+        sim::AssayRow row;
+        row.atmpressureKPa = c.pressureKPa;
+        for (const sim::Chromatogram& chromatogram :
+             sim::WriteSeries(writer, row, 2, 600, gas, model, sim::ChromatogramOptions{}, random)) {
+            // The chromatogram list carries the assay's row, its pressure included.
+            Assay listed = comptest::ListedAssay(chromatogram.assayId);
+            listed.atmpressure = chromatogram.assay.atmpressureKPa;
+            context.assays.push_back(listed);
+        }
     }
-    database.Close();
 
+    const testsupport::UseHostDatabase use(file);
     ASSERT_EQ(RunComposition(context), Status::Ok);
     EXPECT_TRUE(context.journal.entries.empty());
     ASSERT_EQ(context.components.size(), gas.size());

@@ -11,13 +11,15 @@
 
 namespace {
 
-using comptest::DisplayName;
+using comptest::AddChromatogram;
 using comptest::FactorResult;
-using comptest::JournalTexts;
 using comptest::LineResult;
 using comptest::ListedAssay;
 using comptest::RowOf;
 using comptest::TableRuleUncertainty;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::JournalTexts;
 
 struct GasPart {
     std::u16string_view id;
@@ -77,13 +79,14 @@ protected:
         context_.settings.clcMethaneDiff = true;
         context_.settings.clcDeviceType = 0;
         context_.calibration = FactorsOfMethodA();
+        host_.Attach(context_);
     }
 
     // A chromatogram of the gas with every area multiplied by scale (and the components named in
     // factors by their own factor), sampled at pressureKPa by a detector whose areas follow the pressure.
     int64_t Chromatogram(double scale = 1.0, std::vector<std::pair<std::u16string_view, double>> factors = {},
                          double pressureKPa = 101.325, const std::vector<GasPart>& gas = kGas) {
-        std::vector<comptest::TestDatabase::Peak> peaks;
+        std::vector<comptest::Peak> peaks;
         for (const GasPart& part : gas) {
             double area = part.molPct * Response(part.id) * scale * pressureKPa / 101.325;
             for (const auto& [id, factor] : factors) {
@@ -93,7 +96,7 @@ protected:
             }
             peaks.push_back({part.id, sim::RetentionTimeOf(part.id), area, area / 10.0});
         }
-        const int64_t id = database_.AddChromatogram(peaks, pressureKPa);
+        const int64_t id = AddChromatogram(host_, peaks, pressureKPa);
         // The chromatogram list carries the assay's row, its pressure included.
         Assay listed = ListedAssay(id);
         listed.atmpressure = pressureKPa;
@@ -101,10 +104,7 @@ protected:
         return id;
     }
 
-    int32_t Run() {
-        database_.Close();
-        return RunComposition(context_);
-    }
+    int32_t Run() { return RunComposition(context_); }
 
     double SumOf(double ComponentResult::*field, const std::vector<ComponentResult>& table) const {
         double sum = 0.0;
@@ -114,7 +114,7 @@ protected:
         return sum;
     }
 
-    comptest::TestDatabase database_;
+    testsupport::HostRecords host_;
     CalcContext context_;
 };
 
@@ -252,13 +252,13 @@ TEST_F(RunCompositionTest, RepeatabilityFailureWithMethaneByDifference) {
     EXPECT_EQ(RowOf(context_.components, u"methane")->uncertainty, 0.0);
     EXPECT_DOUBLE_EQ(RowOf(context_.components, u"propane")->uncertainty,
                      TableRuleUncertainty(0, u"propane", 0.9));
-    const std::vector<std::u16string> expected = {
-        LoadMessageText(StringId::RepeatabilityFailed,
-                        {DisplayName(u"ethane"), ethane->difference, ethane->acceptLimit}),
-        u"Некоторые из компонентов не прошли проверку.",
-    };
-    EXPECT_EQ(JournalTexts(context_), expected);
-    EXPECT_TRUE(comptest::AllInCategory(context_, JournalCategory::Comp));
+    ExpectJournal(context_.journal,
+                  {
+                      {JournalCategory::Comp,
+                       LoadMessageText(StringId::RepeatabilityFailed,
+                                       {DisplayName(u"ethane"), ethane->difference, ethane->acceptLimit})},
+                      {JournalCategory::Comp, u"Некоторые из компонентов не прошли проверку."},
+                  });
     // Steps 13 and 14 filled the table before the failure was reported.
     EXPECT_NEAR(SumOf(&ComponentResult::volumeFraction, context_.components), 100.0, 1e-10);
     EXPECT_NEAR(SumOf(&ComponentResult::massFraction, context_.components), 100.0, 1e-10);
@@ -490,9 +490,9 @@ TEST_F(RunCompositionTest, NoSecondTableAfterAFailedCheckOrForAnotherMethod) {
 // uncertainty message.
 TEST_F(RunCompositionTest, UncertaintyMessagesAppearTwiceAndAnUnidentifiedPeakOnce) {
     context_.settings.clcDeviceType = 1;
-    const int64_t id = database_.AddChromatogram({{u"methane", 2.05, 80.0 * Response(u"methane")},
-                                                  {u"ethane", 3.46, 20.0 * Response(u"ethane")},
-                                                  {u"? Пик 1", 5.0, 100.0}});
+    const int64_t id = AddChromatogram(host_, {{u"methane", 2.05, 80.0 * Response(u"methane")},
+                                               {u"ethane", 3.46, 20.0 * Response(u"ethane")},
+                                               {u"? Пик 1", 5.0, 100.0}});
     context_.assays.push_back(ListedAssay(id));
     ASSERT_EQ(Run(), Status::Ok);
     const comptest::TableRange range = comptest::RangeInTable(0, u"ethane");
@@ -500,8 +500,9 @@ TEST_F(RunCompositionTest, UncertaintyMessagesAppearTwiceAndAnUnidentifiedPeakOn
                                                     {DisplayName(u"ethane"), 20.0, range.lower, range.upper});
     const std::u16string unknown = u"Пик \"? Пик 1\" (время удерживания 5.000 мин) не идентифицирован и не "
                                    u"учитывается в проверке приемлемости результатов измерений.";
-    EXPECT_EQ(JournalTexts(context_), (std::vector<std::u16string>{unknown, ethane20, ethane20}));
-    EXPECT_TRUE(comptest::AllInCategory(context_, JournalCategory::Comp));
+    ExpectJournal(context_.journal, {{JournalCategory::Comp, unknown},
+                                     {JournalCategory::Comp, ethane20},
+                                     {JournalCategory::Comp, ethane20}});
     EXPECT_EQ(context_.components[0].id, u"? Пик 1");
     EXPECT_EQ(context_.components[0].molarFraction, 0.0);
     EXPECT_EQ(RowOf(context_.components, u"ethane")->uncertainty, 0.0);
@@ -511,9 +512,9 @@ TEST_F(RunCompositionTest, UncertaintyMessagesAppearTwiceAndAnUnidentifiedPeakOn
 // the acceptability of the two measurements instead of failing it on 1.4·0 > 0.
 TEST_F(RunCompositionTest, AnUnidentifiedPeakDoesNotFailTheAcceptabilityOfTwoMeasurements) {
     for (int i = 0; i < 2; ++i) {
-        const int64_t id = database_.AddChromatogram({{u"methane", 2.05, 94.0 * Response(u"methane")},
-                                                      {u"ethane", 3.46, 6.0 * Response(u"ethane")},
-                                                      {u"? Пик 1", 5.0, 100.0}});
+        const int64_t id = AddChromatogram(host_, {{u"methane", 2.05, 94.0 * Response(u"methane")},
+                                                   {u"ethane", 3.46, 6.0 * Response(u"ethane")},
+                                                   {u"? Пик 1", 5.0, 100.0}});
         context_.assays.push_back(ListedAssay(id));
     }
     EXPECT_EQ(Run(), Status::Ok);

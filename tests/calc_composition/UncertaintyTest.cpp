@@ -9,11 +9,12 @@
 
 namespace {
 
-using comptest::DisplayName;
-using comptest::JournalTexts;
 using comptest::RangeInTable;
 using comptest::TableRange;
 using comptest::TableRuleUncertainty;
+using testsupport::DisplayName;
+using testsupport::ExpectJournal;
+using testsupport::Message;
 
 // a·x + b of the component's row with the greatest lower bound above zero.
 double UppermostRowUncertainty(int32_t method, std::u16string_view id, double x) {
@@ -108,16 +109,17 @@ TEST_F(Uncertainty, AboveTheRangeOrOutsideTheTableIsReported) {
     const double notANumber = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(UncertaintyByMethod(context_, u"ethane", notANumber), 0.0);
 
-    const std::vector<std::u16string> expected = {
-        u"Компонент \"Этан\" [20.000000] вне диапазона [0.0010-15.0000] допустимых концентраций.",
-        u"Компонент \"н-Гексан\" не найден в таблице метрологических характеристик методики измерений.",
-        LoadMessageText(StringId::ComponentOutOfMethodRange,
-                        {DisplayName(u"ethane"), notANumber, range.lower, range.upper}),
+    const std::vector<testsupport::Entry> expected = {
+        {JournalCategory::Comp,
+         u"Компонент \"Этан\" [20.000000] вне диапазона [0.0010-15.0000] допустимых концентраций."},
+        {JournalCategory::Comp,
+         u"Компонент \"н-Гексан\" не найден в таблице метрологических характеристик методики измерений."},
+        Message(JournalCategory::Comp, StringId::ComponentOutOfMethodRange,
+                {DisplayName(u"ethane"), notANumber, range.lower, range.upper}),
     };
-    EXPECT_EQ(JournalTexts(context_), expected);
-    EXPECT_TRUE(comptest::AllInCategory(context_, JournalCategory::Comp));
-    EXPECT_EQ(expected[0], LoadMessageText(StringId::ComponentOutOfMethodRange,
-                                           {DisplayName(u"ethane"), 20.0, range.lower, range.upper}));
+    ExpectJournal(context_.journal, expected);
+    EXPECT_EQ(expected[0].text, LoadMessageText(StringId::ComponentOutOfMethodRange,
+                                                {DisplayName(u"ethane"), 20.0, range.lower, range.upper}));
 }
 
 TEST_F(Uncertainty, RawUncertaintyOfMeasuredRowsAndOfMethaneByDifference) {

@@ -14,12 +14,14 @@
 #include "RunExpectations.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "support/JournalExpectations.h"
 #include "text/StringIds.gen.h"
 #include "text/Utf.h"
 
 namespace {
 
 using namespace pipelinetest;
+using testsupport::DisplayName;
 
 // The gas with extra components, methane remaining the balance.
 sim::GasComposition WithExtra(const sim::GasComposition& gas, const sim::GasComposition& extra) {
@@ -86,7 +88,7 @@ const RefusedCase kRefusedCases[] = {
      [](CalcContext&, const Laboratory&) {}, Status::Failed,
      [](const CalcContext&, const Laboratory&) {
          return std::vector<std::string>{
-             Line(JournalCategory::Comp, StringId::ComponentOutsideMethodScope, {NameOf(u"argon")})};
+             Line(JournalCategory::Comp, StringId::ComponentOutsideMethodScope, {DisplayName(u"argon")})};
      }},
     {"ComponentInNoReferenceMixtureOfMethodA",
      [](LaboratoryPlan& plan) {
@@ -95,7 +97,7 @@ const RefusedCase kRefusedCases[] = {
      [](CalcContext&, const Laboratory&) {}, Status::Failed,
      [](const CalcContext&, const Laboratory&) {
          return std::vector<std::string>{
-             Line(JournalCategory::Comp, StringId::ComponentNotCalibrated, {NameOf(u"methanol")})};
+             Line(JournalCategory::Comp, StringId::ComponentNotCalibrated, {DisplayName(u"methanol")})};
      }},
     {"ComponentInNoReferenceMixtureOfMethodB",
      [](LaboratoryPlan& plan) {
@@ -105,7 +107,7 @@ const RefusedCase kRefusedCases[] = {
      [](CalcContext&, const Laboratory&) {}, Status::Failed,
      [](const CalcContext&, const Laboratory&) {
          return std::vector<std::string>{
-             Line(JournalCategory::Comp, StringId::ComponentNotCalibrated, {NameOf(u"methanol")})};
+             Line(JournalCategory::Comp, StringId::ComponentNotCalibrated, {DisplayName(u"methanol")})};
      }},
     {"AnalysisWithoutPressureUnderPressureCorrection",
      [](LaboratoryPlan& plan) { plan.secondAnalysisWithoutPressure = true; },
@@ -237,7 +239,7 @@ TEST(RefusedCalibration, NoWindowOfAcceptableAreasLeavesNoComponentPassing) {
         EXPECT_TRUE(has(Line(JournalCategory::Calib, StringId::NotEnoughAcceptableCalibrationChromatograms,
                              {laboratory.mixtures[0].name})));
         for (const std::u16string_view id : {u"ethane", u"propane", u"nitrogen", u"carbon_dioxide"}) {
-            EXPECT_TRUE(has(Line(JournalCategory::Calib, StringId::NoCalibrationLine, {NameOf(id)})))
+            EXPECT_TRUE(has(Line(JournalCategory::Calib, StringId::NoCalibrationLine, {DisplayName(id)})))
                 << Utf16ToUtf8(id);
         }
         ASSERT_FALSE(lines.empty());
@@ -362,7 +364,7 @@ TEST(RefusedCalibration, ChecksThatCannotBeEvaluatedSaySoInWords) {
         const std::vector<std::string> lines = JournalLines(context.journal);
         EXPECT_NE(std::find(lines.begin(), lines.end(),
                             Line(JournalCategory::Calib, c.message,
-                                 {laboratory.mixtures[0].name, NameOf(u"helium")})),
+                                 {laboratory.mixtures[0].name, DisplayName(u"helium")})),
                   lines.end());
         for (const std::string& line : lines) {
             EXPECT_EQ(line.find("0.000000 > 0.000000"), std::string::npos) << line;

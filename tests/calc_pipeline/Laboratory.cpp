@@ -4,12 +4,8 @@
 
 #include "Batches.h"
 #include "HostWriter.h"
-#include "data/DataBaseConnection.h"
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"
-#include "platform/Platform.h"
-#include "support/TempNames.h"
-#include "text/Utf.h"
 
 namespace pipelinetest {
 
@@ -50,17 +46,6 @@ bool HeavyAsOneGroup(Method method) {
 }
 
 } // namespace
-
-LaboratoryFile::LaboratoryFile(const std::string& stem) {
-    path_ = testsupport::UniqueTempPath("pipeline-" + stem);
-    sim::RemoveDatabaseFile(path_);
-    DataBaseConnection::SetUri(Utf8ToUtf16(path_));
-}
-
-LaboratoryFile::~LaboratoryFile() {
-    DataBaseConnection::SetUri(nullptr);
-    sim::RemoveDatabaseFile(path_);
-}
 
 Laboratory WriteLaboratory(const LaboratoryFile& file, const LaboratoryPlan& plan) {
     sim::Random random(plan.seed);

@@ -10,22 +10,21 @@
 
 #include "Databases.h"
 #include "calc/CalcContext.h"
+#include "support/TempHostDatabase.h"
 
 namespace pipelinetest {
 
-// A unique database file in the temporary folder, the host's database address pointed at it for the
-// object's life; removed on destruction.
+// The laboratory's host database file in the temporary folder, the host's database address pointed at
+// it for the object's life; removed on destruction.
 class LaboratoryFile {
 public:
-    explicit LaboratoryFile(const std::string& stem);
-    ~LaboratoryFile();
-    LaboratoryFile(const LaboratoryFile&) = delete;
-    LaboratoryFile& operator=(const LaboratoryFile&) = delete;
+    explicit LaboratoryFile(const std::string& stem) : database_("pipeline-" + stem), use_(database_) {}
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return database_.path(); }
 
 private:
-    std::string path_;
+    testsupport::TempHostDatabase database_;
+    testsupport::UseHostDatabase use_;
 };
 
 using AreaFactors = std::vector<std::pair<std::u16string, double>>;

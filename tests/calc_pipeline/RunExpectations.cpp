@@ -2,7 +2,6 @@
 
 #include "Chromatograph.h"
 #include "calc/journal/Journal.h"
-#include "data/AliasLookup.h"
 #include "data/HeavyGrouping.h"
 #include "text/Utf.h"
 
@@ -18,10 +17,6 @@ std::vector<std::string> JournalLines(const MessageJournal& journal) {
 
 std::string Line(uint32_t category, uint32_t stringId, std::initializer_list<FormatArg> args) {
     return std::to_string(category) + "|" + Utf16ToUtf8(LoadMessageText(stringId, args));
-}
-
-std::u16string NameOf(std::u16string_view componentId) {
-    return DisplayNameForComponent(DefaultAliasList(), componentId);
 }
 
 double TrueFraction(const sim::GasComposition& gas, std::u16string_view rowId) {

@@ -19,9 +19,6 @@ std::vector<std::string> JournalLines(const MessageJournal& journal);
 // The line an entry with that category, string id and arguments has.
 std::string Line(uint32_t category, uint32_t stringId, std::initializer_list<FormatArg> args = {});
 
-// The display name of a component identifier in the default aliases.
-std::u16string NameOf(std::u16string_view componentId);
-
 // The molar fraction of a row of the component table in the true gas, mol %. The groups c6, c7 and c8
 // (calibrated as n-hexane, n-heptane and n-octane) and c6plus (calibrated as n-hexane) read their member
 // hydrocarbons in equivalents of the alkane they are calibrated as (each weighted by its detector

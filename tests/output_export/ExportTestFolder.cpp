@@ -1,16 +1,16 @@
 #include "ExportTestFolder.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "support/TempNames.h"
+#include "text/Utf.h"
+
 ExportTestFolder::ExportTestFolder() {
-    std::random_device random;
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-        const std::filesystem::path candidate = base / ("export_tests_" + std::to_string(random()));
+        const std::filesystem::path candidate(Utf8ToUtf16(testsupport::UniqueTempPath("export", "")));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
         }

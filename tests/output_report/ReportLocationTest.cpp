@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include <ctime>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -18,6 +17,7 @@
 #include "output/report/ReportLocation.h"
 #include "platform/Platform.h"
 #include "plugin/Host.h"
+#include "support/TempHostDatabase.h"
 
 namespace {
 
@@ -45,28 +45,19 @@ Assay ListedAssay(int64_t id, AssayRole role, bool included) {
 class ReportLocation : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::u16string name =
-            u"tarvel_report_location_" +
-            Utf8ToUtf16(::testing::UnitTest::GetInstance()->current_test_info()->name()) + u".sqlite";
-        path_ = platform::TempDirectory() + name;
-        std::filesystem::remove(std::filesystem::path(path_));
         sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(Utf16ToUtf8(path_).c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_open(database_.path().c_str(), &db), SQLITE_OK);
         char* message = nullptr;
         const int result = sqlite3_exec(db, kSchemaAndRows, nullptr, nullptr, &message);
         const std::string text = message != nullptr ? message : "";
         sqlite3_free(message);
         sqlite3_close(db);
         ASSERT_EQ(result, SQLITE_OK) << text;
-        DataBaseConnection::SetUri(path_);
     }
-    void TearDown() override {
-        DataBaseConnection::SetUri(nullptr);
-        SetHostServices(nullptr);
-        std::filesystem::remove(std::filesystem::path(path_));
-    }
+    void TearDown() override { SetHostServices(nullptr); }
 
-    std::u16string path_;
+    const testsupport::TempHostDatabase database_{"report-location"};
+    const testsupport::UseHostDatabase use_{database_};
 };
 
 TEST_F(ReportLocation, FirstIncludedAnalysisChromatogramGivesTheLocation) {

@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
 #include "platform/TemplateFolder.h"
+#include "support/TempNames.h"
 #include "text/Utf.h"
 
 namespace {
@@ -40,8 +41,8 @@ std::u16string Separator() {
 class ReportRendering : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = platform::TempDirectory() + u"tarvel_report_" +
-                  Utf8ToUtf16(::testing::UnitTest::GetInstance()->current_test_info()->name()) + Separator();
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = Utf8ToUtf16(testsupport::UniqueTempPath("report-" + test, "")) + Separator();
         fs::remove_all(fs::path(folder_));
         fs::create_directories(fs::path(folder_));
         ClearConfiguredTemplateFolder();
