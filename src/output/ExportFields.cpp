@@ -4,6 +4,7 @@
 #include "data/AliasLookup.h"
 #include "output/ExportKeywords.h"
 #include "output/ExportSelection.h"
+#include "results/AssaysTable.h"
 #include "results/CalibrationTable.h"
 #include "results/ComponentsTable.h"
 #include "results/MethaneNumberTable.h"
@@ -30,29 +31,15 @@ void AddKeyword(ExportRecord& record, std::string_view element, std::u16string_v
 } // namespace
 
 ExportRecord AssayRecord(const Assay& assay, const CalcContext& context, const std::u16string& dateText) {
-    const CalcSettings& settings = context.settings;
+    const TableView view = MakeTableView(context, TableReader::Document);
+    const AssayReaderTexts own{dateText, AssayKindKeyword(assay.role)};
     ExportRecord record;
-    Add(record, "filename", std::u16string(FileNameOfPath(assay.filename)));
-    if (settings.viewAnalysisShowUUID) {
-        Add(record, "uuid", assay.uuid);
-    }
-    if (settings.viewAnalysisShowSample) {
-        Add(record, "sample", assay.sample);
-    }
-    if (settings.viewAnalysisShowMixture) {
-        Add(record, "mixture", assay.mixture);
-    }
-    if (settings.viewAnalysisShowDatetime) {
-        // The TXT key keeps the spelling its readers expect.
-        record.push_back({"datetime", "DETETIME", dateText, false});
-    }
-    AddKeyword(record, "type", AssayKindKeyword(assay.role));
-    if (settings.viewAnalysisShowMethod) {
-        Add(record, "method", assay.method);
-    }
-    if (settings.viewAnalysisShowAtmPressure) {
-        Add(record, "atmpressure",
-            FixedOrMissingText(assay.atmpressure, settings.viewAnalysisScaleAtmPressure));
+    for (const AssaysTableColumn& column : AssaysTable()) {
+        if (IsShown(column, view)) {
+            record.push_back({column.key, column.txtKey != nullptr ? column.txtKey : Capitals(column.key),
+                              CellText(column, assay, context.settings, own),
+                              column.text == AssayText::Role});
+        }
     }
     return record;
 }

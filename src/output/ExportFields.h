@@ -18,8 +18,7 @@ struct ExportField {
 };
 using ExportRecord = std::vector<ExportField>;
 
-// filename, uuid, sample, mixture, datetime (TXT: DETETIME), type, method, atmpressure, the optional
-// ones under the chromatogram view settings; dateText is the time as the format writes it.
+// The shown columns of AssaysTable; dateText is the time as the format writes it, the role its keyword.
 ExportRecord AssayRecord(const Assay& assay, const CalcContext& context, const std::u16string& dateText);
 
 // isok, peak (TXT: COMPONENT), then the calibration members.

@@ -2,22 +2,9 @@
 
 #include "calc/CalcContext.h"
 #include "platform/LocalTime.h"
-#include "results/ValueRules.h"
-#include "text/StringTable.h"
+#include "results/AssaysTable.h"
 
 namespace {
-
-std::u16string RoleText(int32_t role) {
-    switch (static_cast<AssayRole>(role)) {
-    case AssayRole::Analysis:
-        return std::u16string(LoadText(StringId::AssayRoleAnalysis));
-    case AssayRole::Calibration:
-        return std::u16string(LoadText(StringId::AssayRoleCalibration));
-    case AssayRole::Control:
-        return std::u16string(LoadText(StringId::AssayRoleControl));
-    }
-    return std::u16string();
-}
 
 std::u16string DateText(int64_t date) {
     return date != 0 ? platform::ShortDateTimeText(date) : std::u16string();
@@ -30,24 +17,22 @@ std::u16string FileNamePart(std::u16string_view path) {
 }
 
 PageTable BuildAssayList(const CalcContext& context) {
-    const CalcSettings& view = context.settings;
-    constexpr int32_t width = kAssayColumnWidthPixels;
+    const TableView view = MakeTableView(context, TableReader::Page);
+    const std::span<const AssaysTableColumn> table = AssaysTable();
     PageTable page;
-    page.columns = {
-        MakePageColumn(StringId::AssayColumnFile, true, width),
-        MakePageColumn(StringId::AssayColumnUuid, view.viewAnalysisShowUUID, width),
-        MakePageColumn(StringId::AssayColumnSample, view.viewAnalysisShowSample, width),
-        MakePageColumn(StringId::AssayColumnMixture, view.viewAnalysisShowMixture, width),
-        MakePageColumn(StringId::AssayColumnTime, view.viewAnalysisShowDatetime, width),
-        MakePageColumn(StringId::AssayColumnType, true, width),
-        MakePageColumn(StringId::AssayColumnMethod, view.viewAnalysisShowMethod, width),
-        MakePageColumn(StringId::AssayColumnAtmPressure, view.viewAnalysisShowAtmPressure, width),
-    };
-    page.columns.back().rightAligned = true;
+    for (const AssaysTableColumn& column : table) {
+        page.columns.push_back(
+            MakePageColumn(column.headerId, IsShown(column, view), kAssayColumnWidthPixels));
+        page.columns.back().rightAligned = column.text == AssayText::Pressure;
+    }
     for (const Assay& assay : context.assays) {
-        page.rows.push_back({FileNamePart(assay.filename), assay.uuid, assay.sample, assay.mixture,
-                             DateText(assay.date), RoleText(assay.role), assay.method,
-                             FixedOrMissingText(assay.atmpressure, view.viewAnalysisScaleAtmPressure)});
+        const AssayReaderTexts own{DateText(assay.date), AssayRoleWord(assay.role)};
+        std::vector<std::u16string> cells;
+        cells.reserve(table.size());
+        for (const AssaysTableColumn& column : table) {
+            cells.push_back(CellText(column, assay, context.settings, own));
+        }
+        page.rows.push_back(std::move(cells));
         page.rowMarks.push_back(assay.included ? 1 : 0);
     }
     return page;

@@ -9,6 +9,7 @@
 
 struct CalcContext;
 
+// The page's columns by their place: the columns of AssaysTable in its order.
 enum class AssayListColumn : int32_t {
     File = 0,
     Uuid = 1,
@@ -22,9 +23,9 @@ enum class AssayListColumn : int32_t {
 inline constexpr int32_t kAssayListColumnCount = 8;
 inline constexpr int32_t kAssayColumnWidthPixels = 100;
 
-// Columns by the "Tarvel/viewAnalysis..." settings; one row per record of context.assays; rowMarks is
-// the check box (included). Dates are the user's local short date and time; a record that was never
-// read from the database (date 0) shows no date.
+// The columns of AssaysTable, a column hidden by its Show setting at width 0; one row per record of
+// context.assays; rowMarks is the check box (included). Dates are the user's local short date and time;
+// a record that was never read from the database (date 0) shows no date.
 PageTable BuildAssayList(const CalcContext& context);
 
 // The file name part of a path written with either separator.
