@@ -18,6 +18,13 @@ inline bool IsTwoMixtureMethod(int32_t method) {
            method == static_cast<int32_t>(CalibrationMethod::C2);
 }
 
+// Methods Б and В2 measure hexanes and heavier hydrocarbons as one C6+ group; А and В1 (and any unknown
+// value) as the groups С6, С7 and С8. Also judges the method a stored calibration was made by.
+inline bool IsC6PlusMethod(int32_t method) {
+    return method == static_cast<int32_t>(CalibrationMethod::B) ||
+           method == static_cast<int32_t>(CalibrationMethod::C2);
+}
+
 struct CalcSettings {
     // Calibration and calculation options.
     bool clbrCarbonDioxide = true;     // carbon dioxide treated as linear
@@ -154,6 +161,10 @@ struct CalcSettings {
     bool MethaneByDifference() const { return clcMethaneDiff; }
     // The chosen calibration method uses two reference mixtures (В1, В2).
     bool TwoMixtureMethod() const { return IsTwoMixtureMethod(clbrCalcMethod); }
+    // Method Б extended below its measuring range by the rows of method А ("Tarvel/clcExtRange").
+    bool ExtendedRangeByMethodA() const {
+        return clcExtRange && clbrCalcMethod == static_cast<int32_t>(CalibrationMethod::B);
+    }
 };
 
 // The profile key of each scalar setting, in the order of the members.

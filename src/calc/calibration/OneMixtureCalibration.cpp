@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/ContextLoading.h"
+#include "calc/MethodTable.h"
 #include "calc/Status.h"
 #include "calc/bindings/Gost31371Binding.h"
 #include "calc/calibration/CalibrationAssays.h"
@@ -20,24 +21,9 @@
 #include "text/StringTable.h"
 
 namespace {
-constexpr size_t kWindow = 3;                  // consecutive calibration chromatograms judged together
-constexpr int32_t kMethodA = 0;                // table of metrological characteristics of method А
-constexpr int32_t kMethodB = 1;                // and of method Б
-constexpr double kExtendedLowerMolPct = 0.001; // method Б extended below its range by method А's rows
-constexpr double kExtendedUpperMolPct = 0.005;
+constexpr size_t kWindow = 3; // consecutive calibration chromatograms judged together
 // Without the range control the limit is 80 % of the relative expanded uncertainty of the method.
 constexpr double kUncertaintyShareOfLimit = 0.8;
-
-struct MethodTable {
-    const MetrologyRow* rows = nullptr;
-    int32_t count = 0;
-};
-
-MethodTable TableOfMethod(int32_t method) {
-    MethodTable table;
-    table.rows = MetrologyTableForMethod(method, &table.count);
-    return table;
-}
 
 const std::u16string* GeneralMixture(const CalcContext& context) {
     for (const ComponentMixtures& assignment : context.mixtures) {
@@ -61,11 +47,11 @@ bool AnyAreaNonZero(const AreaSeries& series) {
 double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable& table,
                  const std::u16string& componentId, double concentration) {
     const Gost31371Binding& library = Gost31371();
-    double limit = library.CalcLimitValue(table.rows, table.count, componentId.c_str(), concentration);
+    double limit = library.CalcLimitValue(table.rows, table.rowCount, componentId.c_str(), concentration);
     if (IsCalibrationZero(limit) && context.settings.clcExtRange && c6plusMode &&
-        concentration >= kExtendedLowerMolPct && concentration <= kExtendedUpperMolPct) {
-        const MethodTable tableA = TableOfMethod(kMethodA);
-        limit = library.CalcLimitValue(tableA.rows, tableA.count, componentId.c_str(), concentration);
+        InExtendedRange(concentration)) {
+        const MethodTable tableA = MethodTableOf(kMethodA);
+        limit = library.CalcLimitValue(tableA.rows, tableA.rowCount, componentId.c_str(), concentration);
     }
     if (context.settings.clcCtlRange) {
         return limit;
@@ -76,7 +62,7 @@ double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable&
         return 0.0;
     }
     const double uncertainty =
-        UncertaintyByUppermostRange(table.rows, table.count, componentId, concentration);
+        UncertaintyByUppermostRange(table.rows, table.rowCount, componentId, concentration);
     return uncertainty / concentration * 100.0 * kUncertaintyShareOfLimit;
 }
 
@@ -85,7 +71,7 @@ double RateLimit(const CalcContext& context, bool c6plusMode, const MethodTable&
 // concentration outside the method's measuring range (243). Inside the range nothing is said.
 void ReportMissingLimit(CalcContext& context, const MethodTable& table, std::u16string_view mixture,
                         const std::u16string& componentId, double concentration) {
-    const ComponentMeasuringRange range = MeasuringRangeOf(table.rows, table.count, componentId);
+    const ComponentMeasuringRange range = MeasuringRangeOf(table.rows, table.rowCount, componentId);
     const std::u16string name = DisplayNameForComponent(context.aliases, componentId);
     if (!range.found) {
         AddMessage(context, JournalCategory::Calib, StringId::ComponentNotInMethodTable, {name});
@@ -162,7 +148,7 @@ int32_t CalibrateOneMixture(CalcContext& context, bool c6plusMode) {
 
     std::vector<MixtureComponent> composition;
     LoadMixture(context, mixture, composition);
-    const MethodTable table = TableOfMethod(c6plusMode ? kMethodB : kMethodA);
+    const MethodTable table = MethodTableOf(c6plusMode ? kMethodB : kMethodA);
     const bool c6plusStarCertified = c6plusMode && MixtureHasComponent(composition, u"c6plusstar");
 
     std::vector<CalibrationResult> results;

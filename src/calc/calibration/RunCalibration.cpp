@@ -42,9 +42,7 @@ int32_t RunCalibration(CalcContext& context) {
     }
 
     if (status == Status::Ok && context.settings.clbrControl) {
-        const bool c6plusMode = method == static_cast<int32_t>(CalibrationMethod::B) ||
-                                method == static_cast<int32_t>(CalibrationMethod::C2);
-        status = RunCalibrationControl(context, c6plusMode);
+        status = RunCalibrationControl(context, IsC6PlusMethod(method));
     }
 
     SortCalibrationByMolarMass(context.calibration);

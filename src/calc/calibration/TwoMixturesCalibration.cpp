@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/MethodTable.h"
 #include "calc/Status.h"
 #include "calc/calibration/AssignmentCalibration.h"
 #include "calc/journal/ContextJournal.h"
@@ -11,9 +12,6 @@
 #include "text/StringTable.h"
 
 namespace {
-constexpr int32_t kMethodC1 = 2; // В1
-constexpr int32_t kMethodC2 = 3; // В2
-
 // The general assignment serves all components and is named "*" in the journal.
 std::u16string AssignmentName(const CalcContext& context, const ComponentMixtures& assignment) {
     if (assignment.component.empty()) {

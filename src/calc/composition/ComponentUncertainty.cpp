@@ -1,9 +1,9 @@
 #include "calc/composition/ComponentUncertainty.h"
 
+#include "calc/MethodTable.h"
 #include "calc/calibration/MethodTableRanges.h"
 #include "calc/composition/CompositionLibrary.h"
 #include "calc/composition/LowerLimits.h"
-#include "calc/composition/MethodTable.h"
 #include "calc/composition/PeakFindings.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
@@ -53,8 +53,7 @@ double UncertaintyByMethod(CalcContext& context, const std::u16string& component
     const CalcSettings& settings = context.settings;
     const MethodTable table = MethodTableOf(settings.clbrCalcMethod);
     double uncertainty = TableUncertainty(table, componentId, x);
-    if (CountsAsZero(uncertainty) && settings.clcExtRange && settings.clbrCalcMethod == kMethodB &&
-        x >= kExtendedRangeLowerMolPct && x <= kExtendedRangeUpperMolPct) {
+    if (CountsAsZero(uncertainty) && settings.ExtendedRangeByMethodA() && InExtendedRange(x)) {
         uncertainty = TableUncertainty(MethodTableOf(kMethodA), componentId, x);
     }
     if (!settings.clcCtlRange) {

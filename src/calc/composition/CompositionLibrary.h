@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "calc/MethodTable.h"
 #include "calc/composition/FractionEntries.h"
-#include "calc/composition/MethodTable.h"
 
 // Methods А and Б: the molar fraction, mol %, of a peak area with the mean calibration factor K.
 double ConcentrationByFactor(double area, double factorK);

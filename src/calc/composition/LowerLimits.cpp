@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "calc/MethodTable.h"
 #include "calc/calibration/MethodTableRanges.h"
-#include "calc/composition/MethodTable.h"
 
 bool IsMethaneByDifference(const CalcSettings& settings, const ComponentResult& row) {
     return settings.clcMethaneDiff && row.id == u"methane";
@@ -15,7 +15,7 @@ bool IsBelowLowerLimit(const ComponentResult& row) {
 
 void AssignLowerLimits(const CalcSettings& settings, std::vector<ComponentResult>& table) {
     const MethodTable method = MethodTableOf(settings.clbrCalcMethod);
-    const bool extendedRange = settings.clcExtRange && settings.clbrCalcMethod == kMethodB;
+    const bool extendedRange = settings.ExtendedRangeByMethodA();
     const MethodTable methodA = extendedRange ? MethodTableOf(kMethodA) : MethodTable{};
     for (ComponentResult& row : table) {
         if (row.fixed || IsMethaneByDifference(settings, row)) {

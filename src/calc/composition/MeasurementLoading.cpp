@@ -1,13 +1,12 @@
 #include "calc/composition/MeasurementLoading.h"
 
 #include "calc/ContextLoading.h"
+#include "calc/MethodTable.h"
 #include "calc/Status.h"
 #include "calc/composition/HeavyHydrocarbons.h"
-#include "calc/composition/MethodTable.h"
 
 HeavyGroupMode HeavyGroupModeOf(int32_t calibrationKind) {
-    return calibrationKind == kMethodB || calibrationKind == kMethodC2 ? HeavyGroupMode::C6Plus
-                                                                       : HeavyGroupMode::C6C7C8;
+    return IsC6PlusMethod(calibrationKind) ? HeavyGroupMode::C6Plus : HeavyGroupMode::C6C7C8;
 }
 
 int32_t LoadMeasurements(const CalcContext& context, std::span<const int64_t> assayIds,

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "calc/MethodTable.h"
 #include "calc/calibration/CalibrationComparisons.h"
 #include "calc/calibration/NonLinearComponents.h"
 #include "calc/composition/CompositionLibrary.h"
-#include "calc/composition/MethodTable.h"
 
 namespace {
 template <typename Predicate>

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "calc/MethodTable.h"
 #include "calc/calibration/ConstantComponents.h"
 #include "calc/calibration/MethodTableRanges.h"
 #include "calc/composition/LowerLimits.h"
-#include "calc/composition/MethodTable.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
 #include "data/ComponentCatalogue.h"

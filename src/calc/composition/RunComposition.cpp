@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "calc/MethodTable.h"
 #include "calc/Status.h"
 #include "calc/checks/AssayPressure.h"
 #include "calc/composition/ComponentOrder.h"
@@ -16,7 +17,6 @@
 #include "calc/composition/MeasurementLoading.h"
 #include "calc/composition/MeasurementSelection.h"
 #include "calc/composition/MethaneBalance.h"
-#include "calc/composition/MethodTable.h"
 #include "calc/composition/PeakFindings.h"
 #include "calc/composition/Repeatability.h"
 #include "calc/composition/SumCheck.h"

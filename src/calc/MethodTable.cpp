@@ -1,4 +1,4 @@
-#include "calc/composition/MethodTable.h"
+#include "calc/MethodTable.h"
 
 #include "calc/bindings/Gost31371Binding.h"
 
