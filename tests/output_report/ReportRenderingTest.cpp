@@ -209,37 +209,48 @@ TEST_F(ReportRendering, MissingTemplateFailsClearly) {
     const std::u16string missing = ChooseReportTemplatePath(u"", folder_);
     std::u16string error;
     EXPECT_FALSE(TransformReport(missing, xml, output, &error));
-    EXPECT_NE(error.find(missing), std::u16string::npos) << Utf16ToUtf8(error);
+    EXPECT_EQ(Utf16ToUtf8(error), "шаблон отчёта " + Utf16ToUtf8(missing) + " не найден");
     EXPECT_FALSE(platform::FileExists(output));
 
     EXPECT_FALSE(TransformReport(u"", xml, output, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Utf16ToUtf8(error), "путь к шаблону отчёта не задан");
     EXPECT_FALSE(TransformReport(missing, xml, output)) << "no error text wanted";
 }
 
 TEST_F(ReportRendering, BrokenTemplatesFailWithoutCrashing) {
     const std::string xml = BuildReportXml(PipelineGasContext(), Sources());
+    const std::u16string templatePath = folder_ + u"FerrowReportTmpl.xsl";
+    const std::string unreadable = "шаблон отчёта " + Utf16ToUtf8(templatePath) + " не читается";
+    const std::string stopped = "преобразование по шаблону отчёта не выполнено";
     struct Case {
         const char* what;
         const char* text;
+        std::string reason; // the step the user reads first; empty where the engines differ
     };
     const Case cases[] = {
         {"not well-formed",
          "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
-         "<xsl:template match=\"/\"><html>"},
-        {"empty file", ""},
-        {"not a style sheet", "<html><body>report</body></html>"},
+         "<xsl:template match=\"/\"><html>",
+         unreadable},
+        {"empty file", "", unreadable},
+        {"not a style sheet", "<html><body>report</body></html>", ""},
         {"stopped by the style sheet",
          "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
          "<xsl:template match=\"/\"><xsl:message terminate=\"yes\">stop</xsl:message></xsl:template>"
-         "</xsl:stylesheet>"},
+         "</xsl:stylesheet>",
+         stopped},
     };
     for (const Case& c : cases) {
-        const std::u16string templatePath = folder_ + u"FerrowReportTmpl.xsl";
         WriteFile(templatePath, c.text);
         std::u16string error;
         EXPECT_FALSE(TransformReport(templatePath, xml, folder_ + u"report.html", &error)) << c.what;
-        EXPECT_FALSE(error.empty()) << c.what;
+        const std::string reason = Utf16ToUtf8(error);
+        if (c.reason.empty()) {
+            EXPECT_TRUE(reason.rfind(unreadable, 0) == 0 || reason.rfind(stopped, 0) == 0)
+                << c.what << ": " << reason;
+        } else {
+            EXPECT_EQ(reason.rfind(c.reason, 0), 0u) << c.what << ": " << reason;
+        }
     }
 }
 
@@ -247,15 +258,16 @@ TEST_F(ReportRendering, BrokenDocumentOrUnwritableOutputFails) {
     const std::u16string output = folder_ + u"report.html";
     std::u16string error;
     EXPECT_FALSE(TransformReport(FindReportTemplatePath(), "<root><meta>", output, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Utf16ToUtf8(error).rfind("документ отчёта не читается", 0), 0u) << Utf16ToUtf8(error);
     EXPECT_FALSE(TransformReport(FindReportTemplatePath(), "", output, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Utf16ToUtf8(error), "документ отчёта пуст");
     EXPECT_FALSE(platform::FileExists(output));
 
     const std::string xml = BuildReportXml(PipelineGasContext(), Sources());
     const std::u16string unreachable = folder_ + u"missing" + Separator() + u"report.html";
     EXPECT_FALSE(TransformReport(FindReportTemplatePath(), xml, unreachable, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Utf16ToUtf8(error).rfind("файл отчёта " + Utf16ToUtf8(unreachable) + " не записывается", 0), 0u)
+        << Utf16ToUtf8(error);
 }
 
 } // namespace
@@ -301,6 +313,7 @@ TEST_F(ReportRendering, AFullDiskIsReportedWithTheSystemsReason) {
     const std::string xml = BuildReportXml(PipelineGasContext(), Sources());
     std::u16string error;
     EXPECT_FALSE(TransformReport(FindReportTemplatePath(), xml, u"/dev/full", &error));
-    EXPECT_EQ(Utf16ToUtf8(error), "the output file cannot be written: No space left on device; write error");
+    EXPECT_EQ(Utf16ToUtf8(error),
+              "файл отчёта /dev/full не записывается: No space left on device; write error");
 }
 } // namespace

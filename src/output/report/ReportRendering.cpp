@@ -10,6 +10,8 @@
 #include "platform/TemplateFolder.h"
 #include "platform/Xslt.h"
 #include "text/Format.h"
+#include "text/StringIds.gen.h"
+#include "text/StringTable.h"
 
 namespace {
 constexpr uint32_t kReportNumberCount = 100000; // report numbers run 0 to 99999
@@ -26,10 +28,38 @@ uint32_t ReportNumberOf(std::u16string_view path, std::u16string_view folder) {
     return number;
 }
 
-void SetError(std::u16string* error, std::u16string text) {
+void SetError(std::u16string* error, uint32_t textId, std::initializer_list<FormatArg> args = {}) {
     if (error != nullptr) {
-        *error = std::move(text);
+        *error = FormatText(LoadText(textId), args);
     }
+}
+
+// The failed step in the user's language, then the engine's or the system's own words when it gave any.
+std::u16string TransformFailureText(const platform::XsltFailure& failure, std::u16string_view templatePath,
+                                    std::u16string_view outputPath) {
+    std::u16string text;
+    switch (failure.step) {
+    case platform::XsltStep::Prepare:
+        text = LoadText(StringId::ReportXsltNotPrepared);
+        break;
+    case platform::XsltStep::ReadDocument:
+        text = LoadText(StringId::ReportDocumentUnreadable);
+        break;
+    case platform::XsltStep::LoadStyleSheet:
+        text = FormatText(LoadText(StringId::ReportTemplateUnreadable), {templatePath});
+        break;
+    case platform::XsltStep::Transform:
+        text = LoadText(StringId::ReportTransformFailed);
+        break;
+    case platform::XsltStep::WriteOutput:
+        text = FormatText(LoadText(StringId::ReportFileNotWritten), {outputPath});
+        break;
+    }
+    if (!failure.detail.empty()) {
+        text += u": ";
+        text += failure.detail;
+    }
+    return text;
 }
 } // namespace
 
@@ -79,21 +109,23 @@ std::u16string ReportOutputPath(std::u16string_view folder, uint32_t tickMillise
 
 bool TransformReport(std::u16string_view templatePath, std::string_view reportXml,
                      std::u16string_view outputPath, std::u16string* error) {
-    std::u16string reason;
     if (templatePath.empty()) {
-        SetError(error, u"no report template path");
+        SetError(error, StringId::ReportNoTemplatePath);
         return false;
     }
     if (!platform::FileExists(templatePath)) {
-        SetError(error, FormatText(u"the report template %s does not exist", {templatePath}));
+        SetError(error, StringId::ReportTemplateMissing, {templatePath});
         return false;
     }
     if (reportXml.empty()) {
-        SetError(error, u"the report document is empty");
+        SetError(error, StringId::ReportDocumentEmpty);
         return false;
     }
-    if (!platform::TransformXslt(templatePath, reportXml, outputPath, reason)) {
-        SetError(error, std::move(reason));
+    platform::XsltFailure failure;
+    if (!platform::TransformXslt(templatePath, reportXml, outputPath, failure)) {
+        if (error != nullptr) {
+            *error = TransformFailureText(failure, templatePath, outputPath);
+        }
         return false;
     }
     return true;
@@ -114,7 +146,7 @@ bool RenderReport(const CalcContext& context, std::u16string_view folder, std::u
     for (uint32_t attempt = 0;; ++attempt) {
         outputPath = ReportOutputPath(outputFolder, tick);
         if (outputPath.empty() || attempt == kReportNumberCount) {
-            SetError(error, u"no free report file name is left in the folder");
+            SetError(error, StringId::ReportNoFreeFileName);
             return false;
         }
         const platform::NewFileResult created = platform::CreateNewFile(outputPath);
@@ -122,7 +154,7 @@ bool RenderReport(const CalcContext& context, std::u16string_view folder, std::u
             break;
         }
         if (created == platform::NewFileResult::Failed) {
-            SetError(error, FormatText(u"the report file %s cannot be created", {outputPath}));
+            SetError(error, StringId::ReportFileNotCreated, {outputPath});
             return false;
         }
         tick = (ReportNumberOf(outputPath, outputFolder) + 1) * 100;

@@ -30,7 +30,8 @@ std::u16string FindReportTemplatePath();
 std::u16string ReportOutputPath(std::u16string_view folder, uint32_t tickMilliseconds);
 
 // Transforms the report document with the template into the output file. True when the output file was
-// written; otherwise false, and error (when given) says why.
+// written; otherwise false, and error (when given) says why in the user's language, followed by the
+// engine's or the system's own words where they exist.
 bool TransformReport(std::u16string_view templatePath, std::string_view reportXml,
                      std::u16string_view outputPath, std::u16string* error = nullptr);
 

@@ -85,14 +85,10 @@ struct TransformOwner {
     }
 };
 
-std::u16string WithDetail(std::u16string_view what, const DiagnosticCapture& capture) {
-    std::u16string text(what);
-    const std::u16string detail = capture.FirstMessage();
-    if (!detail.empty()) {
-        text += u": ";
-        text += detail;
-    }
-    return text;
+bool Failed(XsltFailure& failure, XsltStep step, std::u16string detail = {}) {
+    failure.step = step;
+    failure.detail = std::move(detail);
+    return false;
 }
 
 bool Forbid(xsltSecurityPrefsPtr security, xsltSecurityOption option) {
@@ -101,29 +97,25 @@ bool Forbid(xsltSecurityPrefsPtr security, xsltSecurityOption option) {
 } // namespace
 
 bool TransformXslt(std::u16string_view styleSheetPath, std::string_view documentUtf8,
-                   std::u16string_view outputPath, std::u16string& error) {
-    error.clear();
+                   std::u16string_view outputPath, XsltFailure& failure) {
     xmlInitParser();
     DiagnosticCapture capture;
 
     if (documentUtf8.empty() || documentUtf8.size() > 0x7FFFFFFF) {
-        error = u"the XML document is empty";
-        return false;
+        return Failed(failure, XsltStep::ReadDocument);
     }
     DocumentOwner input;
     input.document = xmlReadMemory(documentUtf8.data(), static_cast<int>(documentUtf8.size()), "report.xml",
                                    "UTF-8", XML_PARSE_NONET);
     if (input.document == nullptr) {
-        error = WithDetail(u"the XML document cannot be read", capture);
-        return false;
+        return Failed(failure, XsltStep::ReadDocument, capture.FirstMessage());
     }
 
     const std::string styleSheetFile = Utf16ToUtf8(styleSheetPath);
     StyleSheetOwner style;
     style.styleSheet = xsltParseStylesheetFile(reinterpret_cast<const xmlChar*>(styleSheetFile.c_str()));
     if (style.styleSheet == nullptr || style.styleSheet->errors != 0) {
-        error = WithDetail(u"the style sheet cannot be loaded", capture);
-        return false;
+        return Failed(failure, XsltStep::LoadStyleSheet, capture.FirstMessage());
     }
 
     TransformOwner transform;
@@ -135,21 +127,18 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
         !Forbid(transform.security, XSLT_SECPREF_READ_NETWORK) ||
         !Forbid(transform.security, XSLT_SECPREF_WRITE_NETWORK) ||
         xsltSetCtxtSecurityPrefs(transform.security, transform.context) != 0) {
-        error = u"the transformation cannot be prepared";
-        return false;
+        return Failed(failure, XsltStep::Prepare);
     }
     DocumentOwner output;
     output.document = xsltApplyStylesheetUser(style.styleSheet, input.document, nullptr, nullptr, nullptr,
                                               transform.context);
     if (output.document == nullptr || transform.context->state != XSLT_STATE_OK) {
-        error = WithDetail(u"the transformation failed", capture);
-        return false;
+        return Failed(failure, XsltStep::Transform, capture.FirstMessage());
     }
 
     const std::string outputFile = Utf16ToUtf8(outputPath);
     if (xsltSaveResultToFilename(outputFile.c_str(), output.document, style.styleSheet, 0) < 0) {
-        error = WithDetail(u"the output file cannot be written", capture);
-        return false;
+        return Failed(failure, XsltStep::WriteOutput, capture.FirstMessage());
     }
     return true;
 }

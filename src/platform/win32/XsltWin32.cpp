@@ -140,56 +140,46 @@ std::u16string ThreadErrorDescription() {
     return description.Text();
 }
 
-std::u16string WithDetail(std::u16string_view what, const std::u16string& detail) {
-    std::u16string text(what);
-    if (!detail.empty()) {
-        text += u": ";
-        text += detail;
-    }
-    return text;
+bool Failed(XsltFailure& failure, XsltStep step, std::u16string detail = {}) {
+    failure.step = step;
+    failure.detail = std::move(detail);
+    return false;
 }
 } // namespace
 
 bool TransformXslt(std::u16string_view styleSheetPath, std::string_view documentUtf8,
-                   std::u16string_view outputPath, std::u16string& error) {
-    error.clear();
+                   std::u16string_view outputPath, XsltFailure& failure) {
     ComScope com;
     if (!com.Ok()) {
-        error = u"COM cannot be initialised";
-        return false;
+        return Failed(failure, XsltStep::Prepare);
     }
     ComRef<IXMLDOMDocument2> input;
     ComRef<IXMLDOMDocument2> style;
     ComRef<IXMLDOMDocument2> output;
     if (!CreateDocument(input) || !CreateDocument(style) || !CreateDocument(output)) {
-        error = u"the MSXML 6.0 document object cannot be created";
-        return false;
+        return Failed(failure, XsltStep::Prepare);
     }
 
     const Bstr text(Utf8ToUtf16(documentUtf8));
     VARIANT_BOOL loaded = VARIANT_FALSE;
     if (FAILED(input->loadXML(text.Get(), &loaded)) || loaded != VARIANT_TRUE) {
-        error = WithDetail(u"the XML document cannot be read", ParseErrorReason(input.Get()));
-        return false;
+        return Failed(failure, XsltStep::ReadDocument, ParseErrorReason(input.Get()));
     }
     // White space inside xsl:text and in the result is kept as written: without this MSXML drops the
     // spaces around the dash of a footnote ("* — ..." would become "*—...").
     if (FAILED(style->put_preserveWhiteSpace(VARIANT_TRUE)) ||
         FAILED(output->put_preserveWhiteSpace(VARIANT_TRUE))) {
-        error = u"the MSXML 6.0 document object cannot be prepared";
-        return false;
+        return Failed(failure, XsltStep::Prepare);
     }
     const Bstr styleSheetFile(styleSheetPath);
     loaded = VARIANT_FALSE;
     if (FAILED(style->load(StringVariant(styleSheetFile), &loaded)) || loaded != VARIANT_TRUE) {
-        error = WithDetail(u"the style sheet cannot be loaded", ParseErrorReason(style.Get()));
-        return false;
+        return Failed(failure, XsltStep::LoadStyleSheet, ParseErrorReason(style.Get()));
     }
 
     ComRef<IDispatch> target;
     if (FAILED(output->QueryInterface(kIidDispatch, target.Out())) || target.Get() == nullptr) {
-        error = u"the result document cannot be prepared";
-        return false;
+        return Failed(failure, XsltStep::Prepare);
     }
     VARIANT targetVariant;
     VariantInit(&targetVariant);
@@ -198,19 +188,16 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
     // Anything but S_OK is a failure: an implementation that parses the serialised result back answers
     // S_FALSE when that fails.
     if (input->transformNodeToObject(style.Get(), targetVariant) != S_OK) {
-        error = WithDetail(u"the transformation failed", ThreadErrorDescription());
-        return false;
+        return Failed(failure, XsltStep::Transform, ThreadErrorDescription());
     }
     ComRef<IXMLDOMElement> resultRoot;
     if (output->get_documentElement(resultRoot.TypedOut()) != S_OK || resultRoot.Get() == nullptr) {
-        error = u"the transformation produced no document";
-        return false;
+        return Failed(failure, XsltStep::Transform);
     }
 
     const Bstr outputFile(outputPath);
     if (output->save(StringVariant(outputFile)) != S_OK) {
-        error = WithDetail(u"the output file cannot be written", ThreadErrorDescription());
-        return false;
+        return Failed(failure, XsltStep::WriteOutput, ThreadErrorDescription());
     }
     return true;
 }
