@@ -21,9 +21,9 @@ inline constexpr int32_t kMethodB = static_cast<int32_t>(CalibrationMethod::B);
 inline constexpr int32_t kMethodC1 = static_cast<int32_t>(CalibrationMethod::C1);
 inline constexpr int32_t kMethodC2 = static_cast<int32_t>(CalibrationMethod::C2);
 
-// With "Tarvel/clcExtRange" method Б is extended below its measuring range by the rows of method А:
-// a molar fraction from 0.001 to 0.005 mol % that method Б's table does not cover takes method А's
-// uncertainty, limit and lower bound.
+// Method Б's table starts at 0.005 mol %. With "Tarvel/clcExtRange" it is extended below that by the
+// rows of method А: a molar fraction from 0.001 to 0.005 mol % that method Б's table does not cover takes
+// method А's uncertainty, limit and lower bound.
 inline constexpr double kExtendedRangeLowerMolPct = 0.001;
 inline constexpr double kExtendedRangeUpperMolPct = 0.005;
 inline bool InExtendedRange(double molPct) {

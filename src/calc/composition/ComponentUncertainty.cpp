@@ -11,10 +11,6 @@
 #include "text/StringIds.gen.h"
 
 namespace {
-// Method Б's table starts at 0.005 mol %; its extended range below that is method А's.
-constexpr double kExtendedRangeLowerMolPct = 0.001;
-constexpr double kExtendedRangeUpperMolPct = 0.005;
-
 // Rows the method gives an uncertainty for: measured components, not an unidentified peak (which has
 // no row in any table and is named as unidentified instead).
 bool TakesMethodUncertainty(const CalcSettings& settings, const ComponentResult& row) {
