@@ -43,28 +43,33 @@ void MixtureRowsOfDatabase(std::u16string_view mixtureName, std::vector<HostCert
     }
 }
 
-void PeaksByTimeOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
+// kAssayPeaks gives name, time, area and height; kAssayPeakAreas name and area alone.
+void PeakRowsOfDatabase(std::u16string_view sql, bool withTimeAndHeight, int64_t assayId,
+                        std::vector<HostPeakRow>& rows) {
     DataBase::Reader reader;
     rows.clear();
-    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeaks);
-    statement.BindAssayId(1, assayId);
-    while (statement.Step()) {
-        rows.push_back(HostPeakRow{statement.ColumnText(0), statement.ColumnDouble(1),
-                                   statement.ColumnDouble(2), statement.ColumnDouble(3)});
-    }
-}
-
-void PeakAreasOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
-    DataBase::Reader reader;
-    rows.clear();
-    DataBase::Statement& statement = reader.Prepare(HostSql::kAssayPeakAreas);
+    DataBase::Statement& statement = reader.Prepare(sql);
     statement.BindAssayId(1, assayId);
     while (statement.Step()) {
         HostPeakRow row;
         row.name = statement.ColumnText(0);
-        row.area = statement.ColumnDouble(1);
+        if (withTimeAndHeight) {
+            row.time = statement.ColumnDouble(1);
+            row.area = statement.ColumnDouble(2);
+            row.height = statement.ColumnDouble(3);
+        } else {
+            row.area = statement.ColumnDouble(1);
+        }
         rows.push_back(std::move(row));
     }
+}
+
+void PeaksByTimeOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
+    PeakRowsOfDatabase(HostSql::kAssayPeaks, true, assayId, rows);
+}
+
+void PeakAreasOfDatabase(int64_t assayId, std::vector<HostPeakRow>& rows) {
+    PeakRowsOfDatabase(HostSql::kAssayPeakAreas, false, assayId, rows);
 }
 
 void PressuresOfDatabase(int64_t assayId, std::vector<double>& pressuresKPa) {

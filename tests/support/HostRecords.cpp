@@ -38,12 +38,17 @@ int64_t HostRecords::AddAssay(const sim::AssayRow& assay) {
     return id;
 }
 
+const HostRecords::Chromatogram* HostRecords::ChromatogramOf(int64_t assayId) const {
+    if (assayId < 1 || assayId > static_cast<int64_t>(chromatograms_.size())) {
+        return nullptr;
+    }
+    return &chromatograms_[static_cast<size_t>(assayId - 1)];
+}
+
 void HostRecords::AddPeak(int64_t assayId, const sim::PeakRow& peak) {
-    for (Chromatogram& chromatogram : chromatograms_) {
-        if (chromatogram.id == assayId) {
-            chromatogram.peaks.push_back(
-                HostPeakRow{peak.name, Stored(peak.timeMin), Stored(peak.area), Stored(peak.height)});
-        }
+    if (ChromatogramOf(assayId) != nullptr) {
+        chromatograms_[static_cast<size_t>(assayId - 1)].peaks.push_back(
+            HostPeakRow{peak.name, Stored(peak.timeMin), Stored(peak.area), Stored(peak.height)});
     }
 }
 
@@ -70,23 +75,16 @@ void HostRecords::MixtureRows(std::u16string_view name, std::vector<HostCertifie
 }
 
 void HostRecords::PeaksByTime(int64_t assayId, std::vector<HostPeakRow>& rows) const {
-    rows.clear();
-    for (const Chromatogram& chromatogram : chromatograms_) {
-        if (chromatogram.id == assayId) {
-            rows = chromatogram.peaks;
-        }
-    }
+    const Chromatogram* chromatogram = ChromatogramOf(assayId);
+    rows = chromatogram != nullptr ? chromatogram->peaks : std::vector<HostPeakRow>{};
     std::stable_sort(rows.begin(), rows.end(),
                      [](const HostPeakRow& a, const HostPeakRow& b) { return a.time < b.time; });
 }
 
 void HostRecords::PeakAreas(int64_t assayId, std::vector<HostPeakRow>& rows) const {
     rows.clear();
-    for (const Chromatogram& chromatogram : chromatograms_) {
-        if (chromatogram.id != assayId) {
-            continue;
-        }
-        for (const HostPeakRow& peak : chromatogram.peaks) {
+    if (const Chromatogram* chromatogram = ChromatogramOf(assayId)) {
+        for (const HostPeakRow& peak : chromatogram->peaks) {
             rows.push_back(HostPeakRow{peak.name, 0.0, peak.area, 0.0});
         }
     }
@@ -94,10 +92,8 @@ void HostRecords::PeakAreas(int64_t assayId, std::vector<HostPeakRow>& rows) con
 
 void HostRecords::Pressures(int64_t assayId, std::vector<double>& pressuresKPa) const {
     pressuresKPa.clear();
-    for (const Chromatogram& chromatogram : chromatograms_) {
-        if (chromatogram.id == assayId) {
-            pressuresKPa.push_back(chromatogram.pressureKPa);
-        }
+    if (const Chromatogram* chromatogram = ChromatogramOf(assayId)) {
+        pressuresKPa.push_back(chromatogram->pressureKPa);
     }
 }
 

@@ -47,6 +47,8 @@ private:
         std::vector<HostPeakRow> peaks; // in the order added, as the host stores them
     };
 
+    // The chromatogram of an id AddAssay gave (ids are 1, 2, ...); null for any other.
+    const Chromatogram* ChromatogramOf(int64_t assayId) const;
     bool MixtureExists(std::u16string_view name) const;
     void MixtureRows(std::u16string_view name, std::vector<HostCertifiedRow>& rows) const;
     void PeaksByTime(int64_t assayId, std::vector<HostPeakRow>& rows) const;

@@ -16,7 +16,6 @@
 #include "calc/checks/ReferenceMaterialTables.h"
 #include "calc/journal/ContextJournal.h"
 #include "data/AliasLookup.h"
-#include "data/MixtureLoading.h"
 #include "data/MixtureLookup.h"
 #include "text/StringIds.gen.h"
 

@@ -229,9 +229,7 @@ INT_PTR Procedure(HWND page, UINT message, LPARAM lParam) {
         if (header.idFrom != IDC_PAGE_LIST) {
             return FALSE;
         }
-        if (header.code == NM_CUSTOMDRAW) {
-            SetWindowLongPtrW(page, DWLP_MSGRESULT,
-                              PaintStripedRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+        if (PaintStripedRows(page, header)) {
             return TRUE;
         }
         if (header.code == NM_DBLCLK) {

@@ -329,10 +329,10 @@ INT_PTR OnNotify(HWND page, LPARAM lParam) {
     if (header.idFrom != IDC_PAGE_LIST || context == nullptr) {
         return FALSE;
     }
-    switch (static_cast<int>(header.code)) {
-    case static_cast<int>(NM_CUSTOMDRAW):
-        SetWindowLongPtrW(page, DWLP_MSGRESULT, PaintStripedRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+    if (PaintStripedRows(page, header)) {
         return TRUE;
+    }
+    switch (static_cast<int>(header.code)) {
     case kListKeyDown:
         HandleKey(page, *reinterpret_cast<NMKEY*>(lParam));
         return FALSE;

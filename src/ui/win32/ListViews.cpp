@@ -182,17 +182,29 @@ void FitLastColumn(HWND list, int column) {
     }
 }
 
-LRESULT PaintStripedRow(const NMLVCUSTOMDRAW& draw) {
+namespace {
+LRESULT StripedRowAnswer(NMLVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
         return CDRF_NOTIFYITEMDRAW;
     }
     if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
         if (draw.nmcd.dwItemSpec % 2 == 0) {
-            const_cast<NMLVCUSTOMDRAW&>(draw).clrTextBk = GetSysColor(COLOR_BTNFACE);
+            draw.clrTextBk = GetSysColor(COLOR_BTNFACE);
         }
         return CDRF_NEWFONT;
     }
     return CDRF_DODEFAULT;
+}
+} // namespace
+
+bool PaintStripedRows(HWND dialog, const NMHDR& header) {
+    if (header.code != NM_CUSTOMDRAW) {
+        return false;
+    }
+    // A list view's custom-draw notification carries the whole NMLVCUSTOMDRAW, which the answer fills.
+    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header));
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, StripedRowAnswer(draw));
+    return true;
 }
 
 void SetListStyles(HWND list) {

@@ -33,8 +33,10 @@ bool HandleListShortcut(HWND owner, const NMKEY& key);
 // bar when the rows do not fit), when the other columns leave room.
 void FitLastColumn(HWND list, int column);
 
-// Custom-draw answer that paints the rows of even index on the button-face colour.
-LRESULT PaintStripedRow(const NMLVCUSTOMDRAW& draw);
+// Answers a list's custom-draw notification to a dialog so that the rows of even index are painted on
+// the button-face colour; true when header was that notification (the dialog procedure then returns
+// TRUE), false for any other.
+bool PaintStripedRows(HWND dialog, const NMHDR& header);
 
 // Extended styles: grid lines and full-row selection.
 void SetListStyles(HWND list);

@@ -48,16 +48,8 @@ PageTable BuildRows(const CalcContext& context, const std::vector<ComponentMixtu
     return table;
 }
 
-ComponentMixtures NewAssignment() {
-    return ComponentMixtures{};
-}
-
-bool MayAddAssignment(HWND, const std::vector<ComponentMixtures>&, const ComponentMixtures&) {
-    return true;
-}
-
 const RecordListPage<ComponentMixtures> kMixturesPage{
-    &CalcContext::mixtures, &BuildRows, &OpenMixtureEntryDialog, &NewAssignment, &MayAddAssignment, false};
+    &CalcContext::mixtures, &BuildRows, &OpenMixtureEntryDialog, nullptr, nullptr, false};
 
 } // namespace
 

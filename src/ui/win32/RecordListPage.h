@@ -23,9 +23,9 @@ struct RecordListPage {
     PageTable (*buildRows)(const CalcContext& context, const std::vector<Record>& records);
     // The entry dialog on one record; IDOK when the user kept the change.
     INT_PTR (*openEntry)(HWND owner, const CalcContext& context, Record& record);
-    // The record a new row starts with.
+    // The record a new row starts with; null: a record of default values.
     Record (*newRecord)();
-    // Whether a new record may join the list; a refusal is shown to the user by the function.
+    // Whether a new record may join the list, a refusal shown to the user by the function; null: always.
     bool (*mayAdd)(HWND page, const std::vector<Record>& records, const Record& added);
     bool fitLastColumn; // the last column takes the width the others leave
 };
@@ -56,12 +56,12 @@ void Initialize(HWND page, LPARAM parameter, const RecordListPage<Record>& kind)
 
 template <class Record>
 void Add(HWND page, const RecordListPage<Record>& kind) {
-    Record record = kind.newRecord();
+    Record record = kind.newRecord != nullptr ? kind.newRecord() : Record{};
     if (kind.openEntry(page, *PageContext(page), record) != IDOK) {
         return;
     }
     auto& records = WorkingCopy<Record>(page);
-    if (!kind.mayAdd(page, records, record)) {
+    if (kind.mayAdd != nullptr && !kind.mayAdd(page, records, record)) {
         return;
     }
     records.push_back(std::move(record));
@@ -124,9 +124,7 @@ INT_PTR RecordListPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM l
         if (header.idFrom != IDC_PAGE_LIST) {
             return FALSE;
         }
-        if (header.code == NM_CUSTOMDRAW) {
-            SetWindowLongPtrW(page, DWLP_MSGRESULT,
-                              PaintStripedRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+        if (PaintStripedRows(page, header)) {
             return TRUE;
         }
         if (static_cast<int>(header.code) == kListKeyDown) {

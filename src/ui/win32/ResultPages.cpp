@@ -55,9 +55,7 @@ INT_PTR ListPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam, PageBu
         if (header.idFrom != IDC_PAGE_LIST) {
             return FALSE;
         }
-        if (header.code == NM_CUSTOMDRAW) {
-            SetWindowLongPtrW(page, DWLP_MSGRESULT,
-                              PaintStripedRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+        if (PaintStripedRows(page, header)) {
             return TRUE;
         }
         if (static_cast<int>(header.code) == kListKeyDown) {
