@@ -11,9 +11,17 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # A Russian Windows: code page 1251 for the TXT export, Russian date and time formats.
 export LANG="${TARVEL_WINE_LANG:-ru_RU.UTF-8}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# The prefix is made once, by one program: tests run in parallel, and one that started Wine while
+# another was still booting the prefix (its registry already on disk) could lose its server.
+if [ ! -f "$WINEPREFIX/.ready" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w || true
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.ready" ]; then
+            wineboot -i >/dev/null 2>&1 || true
+            wineserver -w || true
+            touch "$WINEPREFIX/.ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
 fi
 exec wine "$exe" "$@"
