@@ -5,12 +5,13 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "Gost31371TestSupport.h"
+#include "calc/ComponentMixtures.h"
+#include "calc/checks/ReferenceMaterialTables.h"
 
 using namespace gost31371_test;
 
@@ -172,47 +173,23 @@ TEST(MetrologyTables, MethodBBelow0005IsAnsweredByMethodA) {
 // permitted uncertainty of the reference mixture, U_RM = a·c + b, nor below m times the allowed standard
 // deviation of the areas (m = 2 for the single-point methods, 3 for the calibration lines).
 TEST(MetrologyTables, UncertaintiesCoverTheReferenceMixtureAndTheAllowedRepeatability) {
-    struct ReferenceMixtureUncertainty {
-        double a;
-        double b;
+    // Permitted expanded uncertainty of reference mixtures, from the calculation's table of type СО-ИПГ;
+    // c6plus and c6plusstar of method Б from type СО-ПГМ.
+    const auto referenceMaterialRow = [](int method, const std::u16string& id) {
+        const bool pgm = method == 1 && (id == u"c6plus" || id == u"c6plusstar");
+        return FindReferenceMaterialRow(static_cast<int32_t>(pgm ? MixtureType::Pgm : MixtureType::Ipg), id);
     };
-    // Permitted expanded uncertainty of reference mixtures, type СО-ИПГ; c6plus and c6plusstar of method Б
-    // from type СО-ПГМ.
-    const std::map<std::u16string, ReferenceMixtureUncertainty> rm0 = {
-        {u"methane", {-0.0012, 0.15}},
-        {u"ethane", {0.02, 8e-05}},
-        {u"propane", {0.03, 8e-05}},
-        {u"2_methylpropane", {0.03, 8e-05}},
-        {u"n_butane", {0.03, 8e-05}},
-        {u"2_2_dimethylpropane", {0.03, 8e-05}},
-        {u"2_methylbutane", {0.03, 8e-05}},
-        {u"n_pentane", {0.03, 8e-05}},
-        {u"c6plus", {0.03, 8e-05}},
-        {u"c6", {0.03, 8e-05}},
-        {u"c7", {0.03, 8e-05}},
-        {u"c8", {0.04, 8e-05}},
-        {u"benzene", {0.04, 8e-05}},
-        {u"toluene", {0.04, 8e-05}},
-        {u"carbon_dioxide", {0.03, 0.0004}},
-        {u"helium", {0.03, 8e-05}},
-        {u"hydrogen", {0.03, 8e-05}},
-        {u"oxygen", {0.03, 0.0004}},
-        {u"nitrogen", {0.02, 0.0004}},
-        {u"methanol", {0.04, 8e-05}},
-    };
-    const std::map<std::u16string, ReferenceMixtureUncertainty> rm1 = {{u"c6plus", {0.05, 0.0005}},
-                                                                       {u"c6plusstar", {0.05, 0.0005}}};
     const double multiple[] = {2.0, 2.0, 3.0, 3.0};
     int checked = 0;
     for (int method = 0; method < 4; ++method) {
         const std::span<const MetrologyRow> table = DefaultRows(method);
         for (const MetrologyRow& row : table) {
             const std::u16string id = IdOf(row);
-            const auto& rmTable = (method == 1 && rm1.count(id) != 0) ? rm1 : rm0;
-            const ReferenceMixtureUncertainty rm = rmTable.at(id);
+            const ReferenceMaterialRow* rm = referenceMaterialRow(method, id);
+            ASSERT_NE(rm, nullptr) << kMethodNames[method] << " " << Ascii(id);
             for (const double x : {row.lower, (row.lower + row.upper) / 2, row.upper}) {
                 const double u = CalcU(table.data(), static_cast<int32_t>(table.size()), id.c_str(), x);
-                EXPECT_GE(u, rm.a * x + rm.b) << kMethodNames[method] << " " << Ascii(id) << " at " << x;
+                EXPECT_GE(u, rm->a * x + rm->b) << kMethodNames[method] << " " << Ascii(id) << " at " << x;
                 EXPECT_GE(u, multiple[method] * GetAllowedValue(x) * x / 100 * (1 - 1e-12))
                     << kMethodNames[method] << " " << Ascii(id) << " at " << x;
                 ++checked;
