@@ -54,6 +54,9 @@ struct CalcContext {
     AliasList aliases = DefaultAliasList();  // identifiers with their display names
     CalcSettings settings;
     MessageJournal journal; // findings of the last run
+    // What loading the settings found (a stored value replaced by its default); the next run starts its
+    // journal with these entries and empties this one.
+    MessageJournal loadingJournal;
     // Where the stages read the host's rows: the database, or a test's own rows.
     HostSources sources = DatabaseSources();
 };

@@ -5,8 +5,10 @@
 #include <cstdlib>
 
 #include "calc/CalcContext.h"
+#include "calc/journal/Journal.h"
 #include "plugin/Host.h"
 #include "text/Format.h"
+#include "text/StringIds.gen.h"
 #include "text/Utf.h"
 
 namespace SettingsStore {
@@ -131,20 +133,33 @@ constexpr std::u16string_view kMixturesKey = u"Tarvel/Mixtures%03d";
 constexpr std::u16string_view kConstantKey = u"Tarvel/Constant%03d";
 constexpr std::u16string_view kReportPropKey = u"Tarvel/ReportProp%03d";
 
-void LoadScalars(CalcSettings& settings) {
+// A stored integer outside its bounds would reach every stage (a calibration method 9 puts every
+// component outside the scope of the method): it is replaced by its default and named once, in the
+// journal as loaded and at the start of the next run's.
+void LoadScalars(CalcContext& context) {
+    CalcSettings& settings = context.settings;
     const CalcSettings defaults;
     for (const auto& entry : BoolSettingKeys()) {
         int32_t value = 0;
         settings.*entry.field = ProfileGetInt(entry.key, value) ? value != 0 : defaults.*entry.field;
     }
+    context.loadingJournal.entries.clear();
     for (const auto& entry : IntSettingKeys()) {
         int32_t value = 0;
-        settings.*entry.field = ProfileGetInt(entry.key, value) ? value : defaults.*entry.field;
+        const bool stored = ProfileGetInt(entry.key, value);
+        const bool inBounds = value >= entry.lowest && value <= entry.highest;
+        settings.*entry.field = stored && inBounds ? value : defaults.*entry.field;
+        if (stored && !inBounds) {
+            AddMessage(context.loadingJournal, JournalCategory::General, StringId::SettingOutOfBounds,
+                       {entry.key, value, entry.lowest, entry.highest, defaults.*entry.field});
+        }
     }
     for (const auto& entry : TextSettingKeys()) {
         std::u16string value;
         settings.*entry.field = ProfileGetString(entry.key, value) ? value : defaults.*entry.field;
     }
+    context.journal.entries.insert(context.journal.entries.end(), context.loadingJournal.entries.begin(),
+                                   context.loadingJournal.entries.end());
 }
 
 void SaveScalars(const CalcSettings& settings) {
@@ -176,7 +191,7 @@ std::vector<std::u16string> SplitFields(std::u16string_view value) {
 }
 
 void Load(CalcContext& context) {
-    LoadScalars(context.settings);
+    LoadScalars(context);
 
     context.assays.clear();
     ReadList(kAssayKey, [&](const std::vector<std::u16string>& f) {

@@ -105,6 +105,20 @@ TEST(ResetRun, ClearsTheResultsOfTheLastRunAndKeepsTheInputs) {
     EXPECT_EQ(context.settings.clbrCalcMethod, 3);
 }
 
+TEST(ResetRun, TheFirstRunAfterLoadingTheSettingsNamesWhatTheLoadingReplaced) {
+    CalcContext context;
+    AddMessage(context.loadingJournal, JournalCategory::General, StringId::SettingOutOfBounds,
+               {u"Tarvel/clbrCalcMethod", 9, 0, 3, 0});
+    AddMessage(context.journal, JournalCategory::Comp, StringId::SomeComponentsFailed);
+    ASSERT_EQ(ResetRun(context), 0);
+    ASSERT_EQ(context.journal.entries.size(), 1u);
+    EXPECT_EQ(context.journal.entries[0].category, JournalCategory::General);
+    EXPECT_NE(context.journal.entries[0].text.find(u"\"Tarvel/clbrCalcMethod\""), std::u16string::npos);
+    EXPECT_TRUE(context.loadingJournal.entries.empty());
+    ASSERT_EQ(ResetRun(context), 0);
+    EXPECT_TRUE(context.journal.entries.empty()) << "named once";
+}
+
 TEST(Pipeline, WithoutAnalysesTheRunEndsQuietlyAfterTheCalibration) {
     LaboratoryFile file("no-analysis");
     LaboratoryPlan plan;

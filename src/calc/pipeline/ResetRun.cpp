@@ -1,7 +1,9 @@
 // The start of every calculation run: the results and the journal of the previous run are cleared, so
-// that they never mix with the new ones; the inputs stay.
+// that they never mix with the new ones; the inputs stay. What loading the settings found opens the
+// journal of the first run after it.
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "calc/Stages.h"
 #include "calc/Status.h"
@@ -9,6 +11,8 @@
 
 int32_t ResetRun(CalcContext& context) {
     ClearJournal(context);
+    context.journal.entries = std::move(context.loadingJournal.entries);
+    context.loadingJournal.entries.clear();
 
     context.calibrationKind = context.settings.clbrCalcMethod;
     context.calibrationOk = true;

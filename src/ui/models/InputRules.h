@@ -10,10 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/CalcSettings.h" // kMaxViewDecimals
 #include "data/ComponentCatalogue.h"
-
-// Decimals the view settings may ask for: a double carries 15 significant decimal digits.
-inline constexpr int32_t kMaxViewDecimals = 15;
 
 // The decimals typed in a view dialog: digits only, 0 to kMaxViewDecimals; nullopt otherwise.
 std::optional<int32_t> ParseViewDecimals(std::u16string_view text);
