@@ -1,6 +1,11 @@
 #include "calc/bindings/Gost34704Binding.h"
 
+#include <type_traits>
+
 #include "calc/bindings/LibraryLoading.h"
+
+static_assert(std::is_same_v<Gost34704Binding::NormalizeFunction, decltype(&::Tarvel3470420HiddenNormalize)>,
+              "Normalize as Tarvel3470420.h declares it");
 
 namespace {
 void ResolveAll(EntryResolver& entry, Gost34704Binding& binding) {
