@@ -1,355 +1,105 @@
 #include "ExportTestContexts.h"
 
-#include <cmath>
-#include <cstdio>
 #include <fstream>
-#include <limits>
 #include <map>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "support/ContextText.h"
+
 namespace {
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
+using testsupport::ApplyContextText;
+using testsupport::ContextFromText;
 
-AliasList TestAliases() {
-    return {
-        {u"methane", u"Метан"}, {u"ethane", u"Этан"}, {u"nitrogen", u"Азот"}, {u"carbon_dioxide", u"CO2"}};
-}
-
-Assay MakeAssay(int64_t id, std::u16string filename, std::u16string uuid, std::u16string sample,
-                std::u16string mixture, int64_t date, int32_t role, std::u16string method,
-                double atmpressure) {
-    Assay assay;
-    assay.included = true;
-    assay.id = id;
-    assay.filename = std::move(filename);
-    assay.uuid = std::move(uuid);
-    assay.sample = std::move(sample);
-    assay.mixture = std::move(mixture);
-    assay.date = date;
-    assay.role = role;
-    assay.method = std::move(method);
-    assay.atmpressure = atmpressure;
-    return assay;
-}
-
-Measurement MakeMeasurement(int64_t assayId) {
-    Measurement measurement;
-    measurement.assayId = assayId;
-    return measurement;
-}
+constexpr std::string_view kAliases = "aliases methane=Метан ethane=Этан nitrogen=Азот carbon_dioxide=CO2";
 
 // Values of GOST 31369-2021 quantities by position (PhysicalPropertyIndex) with their uncertainties.
-void SetProperties(CalcContext& context) {
-    const double values[18] = {0.99784, 16.8432, 906.12,  816.55, 53.801, 48.48,   37.1234, 33.4567, 37.2,
-                               kNaN,    0.58123, 0.70123, 0.5824, 0.7031, 48.6789, 43.871,  48.75,   43.9};
-    const double uncertainties[18] = {0.00031, 0.0123,  0.25,    0.23,   0.045,  0.041, 0.023, 0.021, 0.0,
-                                      0.02,    0.00052, 0.00061, 0.0005, 0.0006, 0.035, 0.032, 350.0, 0.1};
-    for (int i = 0; i < 18; ++i) {
-        context.properties.value[i] = values[i];
-        context.propertiesU.value[i] = uncertainties[i];
-    }
+constexpr std::string_view kProperties = R"(
+properties 0.99784 16.8432 906.12 816.55 53.801 48.48 37.1234 33.4567 37.2 nan 0.58123 0.70123 0.5824 0.7031 48.6789 43.871 48.75 43.9
+propertiesU 0.00031 0.0123 0.25 0.23 0.045 0.041 0.023 0.021 0.0 0.02 0.00052 0.00061 0.0005 0.0006 0.035 0.032 350.0 0.1
+)";
+
+CalcContext WithProperties(std::string_view lines) {
+    CalcContext context = ContextFromText(kAliases);
+    ApplyContextText(context, lines);
+    ApplyContextText(context, kProperties);
+    return context;
 }
 } // namespace
 
 CalcContext MethodAContext() {
-    CalcContext context;
-    context.aliases = TestAliases();
-    context.assays = {
-        MakeAssay(11, u"C:\\Data\\calib1.cdf", u"5f1c-11", u"ГСО-1", u"ГСО 10538", 1684312200, 1, u"NG-A",
-                  101.325),
-        MakeAssay(12, u"D:/runs/extra.cdf", u"5f1c-12", u"ГСО-1", u"ГСО 10538", 1684312500, 1, u"NG-A",
-                  101.3),
-        MakeAssay(21, u"/home/lab/assay21.cdf", u"5f1c-21", u"Проба 7", u"", 1684400000, 0, u"NG-A", 99.8),
-        MakeAssay(31, u"ctl31.cdf", u"", u"Контроль", u"ГСО-A", 1684312800, 2, u"NG-A", 0.0),
-        MakeAssay(41, u"C:\\x\\y\\a41.cdf", u"u41", u"Проба 8", u"", 0, 7, u"", 100.0),
-    };
-    context.calibrationAssays = {11, 31};
-    context.measurements = {MakeMeasurement(21), MakeMeasurement(41)};
-    context.calibrationKind = 0;
-
-    CalibrationResult methane;
-    methane.isok = true;
-    methane.component = u"methane";
-    methane.conc1 = 90.123;
-    methane.digits1 = 3;
-    methane.ink1 = 1.0234;
-    methane.ink2 = 1.0251;
-    methane.ink3 = 1.024;
-    methane.midk = 1.0242;
-    methane.mda1 = 12345.6;
-    methane.rate1 = 0.35;
-    methane.norm1 = 1.5;
-    CalibrationResult propane;
-    propane.isok = false;
-    propane.component = u"propane";
-    propane.conc1 = 0.5;
-    propane.digits1 = -1;
-    propane.ink1 = 0.0123;
-    propane.ink2 = 0.0125;
-    propane.ink3 = 0.0124;
-    propane.midk = 0.0124;
-    propane.mda1 = 0.0;
-    propane.rate1 = 2.1;
-    propane.norm1 = 1.5;
-    context.calibration = {methane, propane};
-
-    ComponentResult methaneRow;
-    methaneRow.accepted = true;
-    methaneRow.id = u"methane";
-    methaneRow.time = 1.234;
-    methaneRow.area = 45678.9;
-    methaneRow.height = 1234.5;
-    methaneRow.molarFraction = 95.1234;
-    methaneRow.uncertainty = 0.0456;
-    methaneRow.rawFraction = 95.0;
-    methaneRow.volumeFraction = 95.2;
-    methaneRow.massFraction = 90.1;
-    methaneRow.difference = 0.01;
-    methaneRow.acceptLimit = 0.05;
-    methaneRow.x1 = 95.12;
-    methaneRow.x2 = 95.13;
-    methaneRow.lowerLimit = 0.01;
-    methaneRow.referenceValue = 95.0;
-    methaneRow.referenceDecimals = 2;
-    ComponentResult nitrogenRow;
-    nitrogenRow.accepted = false;
-    nitrogenRow.id = u"nitrogen";
-    nitrogenRow.time = 0.0;
-    nitrogenRow.area = 12.5;
-    nitrogenRow.height = 0.75;
-    nitrogenRow.molarFraction = 0.004;
-    nitrogenRow.uncertainty = 0.001;
-    nitrogenRow.lowerLimit = 0.01;
-    context.components = {methaneRow, nitrogenRow};
-
-    SetProperties(context);
-    context.methaneNumber = {75.6, 72.4};
-
-    context.mixtures = {
-        {u"", u"ГСО 10538", u"", 0, 0},
-        {u"ethane", u"ГСО-A", u"ГСО-B", 1, 2},
-        {u"methane", u"", u"", 0, 0},
-    };
-    context.journal.entries = {
-        {0, u"Калибровка \"ГСО 10538\" выполнена"},
-        {1, u"Путь C:\\temp\\x"},
-        {5, u"Строка 1\nСтрока 2"},
-        {9, u"Прочее"},
-    };
-    return context;
+    return WithProperties(R"(
+assay id=11 file=C:\Data\calib1.cdf uuid=5f1c-11 sample=ГСО-1 mixture="ГСО 10538" date=1684312200 role=1 method=NG-A atm=101.325
+assay id=12 file=D:/runs/extra.cdf uuid=5f1c-12 sample=ГСО-1 mixture="ГСО 10538" date=1684312500 role=1 method=NG-A atm=101.3
+assay id=21 file=/home/lab/assay21.cdf uuid=5f1c-21 sample="Проба 7" mixture= date=1684400000 role=0 method=NG-A atm=99.8
+assay id=31 file=ctl31.cdf uuid= sample=Контроль mixture=ГСО-A date=1684312800 role=2 method=NG-A atm=0.0
+assay id=41 file=C:\x\y\a41.cdf uuid=u41 sample="Проба 8" mixture= date=0 role=7 method= atm=100.0
+calibrationAssays 11 31
+measurements 21 41
+context calibrationKind=0
+calibration isok=1 component=methane conc1=90.123 digits1=3 ink1=1.0234 ink2=1.0251 ink3=1.024 midk=1.0242 mda1=12345.6 rate1=0.35 norm1=1.5
+calibration isok=0 component=propane conc1=0.5 digits1=-1 ink1=0.0123 ink2=0.0125 ink3=0.0124 midk=0.0124 mda1=0.0 rate1=2.1 norm1=1.5
+component accepted=1 id=methane time=1.234 area=45678.9 height=1234.5 molarFraction=95.1234 uncertainty=0.0456 rawFraction=95.0 volumeFraction=95.2 massFraction=90.1 difference=0.01 acceptLimit=0.05 x1=95.12 x2=95.13 lowerLimit=0.01 referenceValue=95.0 referenceDecimals=2
+component accepted=0 id=nitrogen time=0.0 area=12.5 height=0.75 molarFraction=0.004 uncertainty=0.001 lowerLimit=0.01
+methaneNumber 75.6 72.4
+mixture component= first="ГСО 10538" second= firstType=0 secondType=0
+mixture component=ethane first=ГСО-A second=ГСО-B firstType=1 secondType=2
+mixture component=methane first= second= firstType=0 secondType=0
+journal category=0 text="Калибровка \"ГСО 10538\" выполнена"
+journal category=1 text="Путь C:\\temp\\x"
+journal category=5 text="Строка 1\nСтрока 2"
+journal category=9 text=Прочее
+)");
 }
 
 CalcContext MethodC2Context() {
-    CalcContext context;
-    context.aliases = TestAliases();
-    context.assays = {MakeAssay(21, u"a21.cdf", u"", u"П", u"", 1684400000, 0, u"M", 99.0)};
-    context.measurements = {MakeMeasurement(21)};
-    context.calibrationKind = 3;
-
-    CalcSettings& settings = context.settings;
-    settings.expAssay = false;
-    settings.expMethaneNumber = false;
-    settings.expMixtures = false;
-    settings.expOutput = false;
-    settings.clbrCalcMethod = 3;
-    settings.clcPressure = true;
-    settings.clcMeasureTemp = 0;
-    settings.clcBurnoutTemp = 2;
-    settings.clcMethaneDiff = false;
-    settings.clcDeviceType = 1;
-    settings.viewCalibrationGostCfC = false;
-    settings.viewCalibrationScaleCfC = 3;
-    settings.viewComponentsGostArea = false;
-    settings.viewComponentsScaleArea = 1;
-    settings.viewComponentsGostConcMol = false;
-    settings.viewComponentsScaleConcMol = 3;
-    settings.viewComponentsShowConcVol = true;
-    settings.viewComponentsGostConcVol = true;
-    settings.viewComponentsShowConcMass = true;
-    settings.viewComponentsGostConcMass = false;
-    settings.viewComponentsScaleConcMass = 2;
-    settings.viewComponentsShowMixture = true;
-    settings.viewComponentsShowDiff = true;
-    settings.viewComponentsShowX1X2 = true;
-    settings.viewComponentsGostX1X2 = true;
-    settings.viewCalculationPerfectGas = false;
-    settings.viewCalculationShowHvolkcalm3 = true;
-    settings.viewCalculationShowWobbekcalm3 = true;
-
-    CalibrationResult methane;
-    methane.isok = true;
-    methane.component = u"methane";
-    methane.conc1 = 85.0;
-    methane.digits1 = 2;
-    methane.conc2 = 98.5;
-    methane.digits2 = 1;
-    methane.mda1 = 1000.0;
-    methane.mda2 = 1200.0;
-    methane.inka = 11.85;
-    methane.inkb = -0.25;
-    methane.rate1 = 0.12;
-    methane.norm1 = 0.5;
-    methane.rate2 = 0.08;
-    methane.norm2 = 0.5;
-    methane.crrng = 0.9;
-    methane.cvrng = 2.0;
-    methane.crate = 0.15;
-    methane.cnorm = 1.0;
-    methane.arsd1 = 0.21;
-    methane.cval1 = 1.0;
-    methane.arsd2 = 0.19;
-    methane.cval2 = 1.0;
-    context.calibration = {methane};
-
-    ComponentResult dioxide;
-    dioxide.accepted = true;
-    dioxide.id = u"carbon_dioxide";
-    dioxide.time = 3.456;
-    dioxide.area = 2500.0;
-    dioxide.height = 150.0;
-    dioxide.rawFraction = 1.2345;
-    dioxide.molarFraction = 1.2299;
-    dioxide.uncertainty = 0.0256;
-    dioxide.volumeFraction = 1.2301;
-    dioxide.massFraction = 3.14159;
-    dioxide.difference = 0.5;
-    dioxide.acceptLimit = 0.7;
-    dioxide.x1 = 1.2345;
-    dioxide.x2 = 0.0;
-    dioxide.lowerLimit = 0.005;
-    dioxide.referenceValue = 1.25;
-    dioxide.referenceDecimals = 3;
-    context.components = {dioxide};
-
-    SetProperties(context);
-    return context;
+    return WithProperties(R"(
+assay id=21 file=a21.cdf uuid= sample=П mixture= date=1684400000 role=0 method=M atm=99.0
+measurements 21
+context calibrationKind=3
+settings expAssay=0 expMethaneNumber=0 expMixtures=0 expOutput=0 clbrCalcMethod=3 clcPressure=1 clcMeasureTemp=0 clcBurnoutTemp=2 clcMethaneDiff=0 clcDeviceType=1
+settings viewCalibrationGostCfC=0 viewCalibrationScaleCfC=3 viewComponentsGostArea=0 viewComponentsScaleArea=1 viewComponentsGostConcMol=0 viewComponentsScaleConcMol=3
+settings viewComponentsShowConcVol=1 viewComponentsGostConcVol=1 viewComponentsShowConcMass=1 viewComponentsGostConcMass=0 viewComponentsScaleConcMass=2
+settings viewComponentsShowMixture=1 viewComponentsShowDiff=1 viewComponentsShowX1X2=1 viewComponentsGostX1X2=1
+settings viewCalculationPerfectGas=0 viewCalculationShowHvolkcalm3=1 viewCalculationShowWobbekcalm3=1
+calibration isok=1 component=methane conc1=85.0 digits1=2 conc2=98.5 digits2=1 mda1=1000.0 mda2=1200.0 inka=11.85 inkb=-0.25 rate1=0.12 norm1=0.5 rate2=0.08 norm2=0.5 crrng=0.9 cvrng=2.0 crate=0.15 cnorm=1.0 arsd1=0.21 cval1=1.0 arsd2=0.19 cval2=1.0
+component accepted=1 id=carbon_dioxide time=3.456 area=2500.0 height=150.0 rawFraction=1.2345 molarFraction=1.2299 uncertainty=0.0256 volumeFraction=1.2301 massFraction=3.14159 difference=0.5 acceptLimit=0.7 x1=1.2345 x2=0.0 lowerLimit=0.005 referenceValue=1.25 referenceDecimals=3
+)");
 }
 
 CalcContext HiddenViewsContext() {
-    CalcContext context;
-    context.aliases = TestAliases();
-    context.assays = {
-        MakeAssay(11, u"C:\\Data\\b.cdf", u"id-b", u"S", u"ГСО-A", 1684312200, 1, u"M", 101.325)};
-    context.calibrationAssays = {11};
-    context.calibrationKind = 1;
-
-    CalcSettings& settings = context.settings;
-    settings.expMixtures = false;
-    settings.expOutput = false;
-    settings.clbrCalcMethod = 7;
-    settings.clcMeasureTemp = 9;
-    settings.clcBurnoutTemp = -1;
-    settings.clcDeviceType = 2;
-    settings.viewAnalysisShowUUID = false;
-    settings.viewAnalysisShowSample = false;
-    settings.viewAnalysisShowMixture = false;
-    settings.viewAnalysisShowDatetime = false;
-    settings.viewAnalysisShowMethod = false;
-    settings.viewAnalysisShowAtmPressure = false;
-    settings.viewCalibrationShowCnc = false;
-    settings.viewCalibrationShowInK = false;
-    settings.viewCalibrationGostCfAB = false;
-    settings.viewCalibrationScaleCfAB = 2;
-    settings.viewCalibrationShowMdA = false;
-    settings.viewCalibrationShowRate = false;
-    settings.viewCalibrationShowCtlRange = false;
-    settings.viewCalibrationShowCtlRate = false;
-    settings.viewCalibrationShowArsd = false;
-    settings.viewComponentsShowTime = false;
-    settings.viewComponentsShowArea = false;
-    settings.viewComponentsShowHeight = false;
-    settings.viewComponentsShowBaseConc = false;
-    settings.viewComponentsShowConcMol = false;
-    settings.viewCalculationShowZ = false;
-    settings.viewCalculationShowMm = false;
-    settings.viewCalculationShowHmol = false;
-    settings.viewCalculationShowHmass = false;
-    settings.viewCalculationShowHvol = false;
-    settings.viewCalculationShowD = false;
-    settings.viewCalculationShowWobbe = false;
-    settings.viewMethaneGostMn = false;
-    settings.viewMethaneScaleMn = 2;
-
-    CalibrationResult ethane;
-    ethane.isok = true;
-    ethane.component = u"ethane";
-    ethane.conc1 = 4.5;
-    ethane.ink1 = 1.1;
-    ethane.midk = 2.3456;
-    ethane.mda1 = 500.0;
-    ethane.rate1 = 0.1;
-    context.calibration = {ethane};
-
-    ComponentResult ethaneRow;
-    ethaneRow.accepted = true;
-    ethaneRow.id = u"ethane";
-    ethaneRow.molarFraction = 4.4;
-    context.components = {ethaneRow};
-
-    SetProperties(context);
-    context.methaneNumber = {75.6, 72.4};
-    return context;
+    return WithProperties(R"(
+assay id=11 file=C:\Data\b.cdf uuid=id-b sample=S mixture=ГСО-A date=1684312200 role=1 method=M atm=101.325
+calibrationAssays 11
+context calibrationKind=1
+settings expMixtures=0 expOutput=0 clbrCalcMethod=7 clcMeasureTemp=9 clcBurnoutTemp=-1 clcDeviceType=2
+settings viewAnalysisShowUUID=0 viewAnalysisShowSample=0 viewAnalysisShowMixture=0 viewAnalysisShowDatetime=0 viewAnalysisShowMethod=0 viewAnalysisShowAtmPressure=0
+settings viewCalibrationShowCnc=0 viewCalibrationShowInK=0 viewCalibrationGostCfAB=0 viewCalibrationScaleCfAB=2 viewCalibrationShowMdA=0 viewCalibrationShowRate=0
+settings viewCalibrationShowCtlRange=0 viewCalibrationShowCtlRate=0 viewCalibrationShowArsd=0
+settings viewComponentsShowTime=0 viewComponentsShowArea=0 viewComponentsShowHeight=0 viewComponentsShowBaseConc=0 viewComponentsShowConcMol=0
+settings viewCalculationShowZ=0 viewCalculationShowMm=0 viewCalculationShowHmol=0 viewCalculationShowHmass=0 viewCalculationShowHvol=0 viewCalculationShowD=0 viewCalculationShowWobbe=0
+settings viewMethaneGostMn=0 viewMethaneScaleMn=2
+calibration isok=1 component=ethane conc1=4.5 ink1=1.1 midk=2.3456 mda1=500.0 rate1=0.1
+component accepted=1 id=ethane molarFraction=4.4
+methaneNumber 75.6 72.4
+)");
 }
 
 CalcContext HostileContext() {
-    CalcContext context;
-    context.aliases = {{u"methane", u"Ме\"тан"},
-                       {u"ethane", u"<&>"},
-                       {u"propane", u"%s"},
-                       {u"nitrogen", u"N\u0001\u001F\tZ"}};
-    context.assays = {MakeAssay(11, u"C:\\dir\\fi\"le<1>.cdf", u"id\u0007", u"a&b", u"%s%d", 300000000000, 1,
-                                u"x > y", kNaN)};
-    context.calibrationAssays = {11};
-    context.calibrationKind = 0;
-
-    CalcSettings& settings = context.settings;
-    settings.expCalculation = false;
-    settings.expMethaneNumber = false;
-    settings.expSettings = false;
-    settings.clcMethaneDiff = false;
-
-    CalibrationResult methane;
-    methane.isok = true;
-    methane.component = u"methane";
-    methane.conc1 = kNaN;
-    methane.digits1 = 2;
-    methane.ink1 = kInfinity;
-    methane.ink2 = -kInfinity;
-    methane.ink3 = -0.0;
-    methane.midk = 1e-17;
-    methane.mda1 = -kNaN;
-    methane.rate1 = 1e-300;
-    methane.norm1 = -2.5;
-    context.calibration = {methane};
-
-    ComponentResult ethaneRow;
-    ethaneRow.id = u"ethane";
-    ethaneRow.time = kNaN;
-    ethaneRow.area = 1234567.0;
-    ethaneRow.height = 0.000123456;
-    ethaneRow.rawFraction = 0.0;
-    ethaneRow.molarFraction = 0.0;
-    ethaneRow.uncertainty = 0.0256;
-    ethaneRow.lowerLimit = 0.01;
-    ComponentResult propaneRow;
-    propaneRow.id = u"propane";
-    propaneRow.time = 2.0;
-    propaneRow.area = 3.0;
-    propaneRow.height = 4.0;
-    propaneRow.rawFraction = kNaN;
-    propaneRow.molarFraction = kNaN;
-    propaneRow.uncertainty = kNaN;
-    context.components = {ethaneRow, propaneRow};
-
-    context.mixtures = {{u"nitrogen", u"ГСО \"X\" <1>", u"", 0, 1}};
-    context.journal.entries = {
-        {2, u"a<b & \"c\" 'd' %s\u0001\u0008end\ttab\rcr"},
-        {3, u"中 文"},
-    };
-    return context;
+    return ContextFromText(R"(
+aliases methane="Ме\"тан" ethane=<&> propane=%s nitrogen="N\u0001\u001F\tZ"
+assay id=11 file="C:\\dir\\fi\"le<1>.cdf" uuid="id\u0007" sample=a&b mixture=%s%d date=300000000000 role=1 method="x > y" atm=nan
+calibrationAssays 11
+context calibrationKind=0
+settings expCalculation=0 expMethaneNumber=0 expSettings=0 clcMethaneDiff=0
+calibration isok=1 component=methane conc1=nan digits1=2 ink1=inf ink2=-inf ink3=-0.0 midk=1e-17 mda1=-nan rate1=1e-300 norm1=-2.5
+component id=ethane time=nan area=1234567.0 height=0.000123456 rawFraction=0.0 molarFraction=0.0 uncertainty=0.0256 lowerLimit=0.01
+component id=propane time=2.0 area=3.0 height=4.0 rawFraction=nan molarFraction=nan uncertainty=nan
+mixture component=nitrogen first="ГСО \"X\" <1>" second= firstType=0 secondType=1
+journal category=2 text="a<b & \"c\" 'd' %s\u0001\u0008end\ttab\rcr"
+journal category=3 text="中 文"
+)");
 }
 
 ExportSources FixedSources() {

@@ -1,301 +1,191 @@
-// The string table of the plug-in (language 1049): every id with its text exactly as the plug-in shows
-// it, the named ids the code uses, and the printf conversions of the texts.
+// The string table of the plug-in (language 1049): the lookup gives every row of resources/strings.tsv
+// and nothing else, every id the code names has a row, every call passes an argument per conversion,
+// and the printf conversions of the texts are those FormatText carries out.
 #include "text/StringTable.h"
 
 #include "text/Format.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
+
+#include "text/StringIds.gen.h"
+#include "text/Utf.h"
 
 namespace {
-struct Entry {
-    uint32_t id;
-    std::u16string_view text;
+// A row of resources/strings.tsv: "<id> TAB <name or -> TAB <text>", the text with \n, \t, \\ escapes.
+struct Row {
+    uint32_t id = 0;
+    std::string name;
+    std::u16string text;
 };
 
-// The whole table: journal messages with their printf formats, captions and message boxes, tab titles,
-// column titles of every list, labels of the physical properties and of the methane-number page,
-// names of the methods, device and mixture types, export formats and the report's headings.
-const Entry kTable[] = {
-    {104, u"Настройки"},
-    {105, u"Смеси"},
-    {106, u"Хроматограммы"},
-    {107, u"Время"},
-    {108, u"Проба"},
-    {109, u"Градуировка"},
-    {110, u"Компонент"},
-    {111, u"Концентрация 1"},
-    {112, u"Недостаточно градуировочных хроматограм для смеси \"%s\". Загружено %d из %d."},
-    {113, u"b"},
-    {114, u"B"},
-    {115, u"К"},
-    {116, u"Приемлемость 1"},
-    {117, u"Норматив приемлемости 1"},
-    {118, u"Анализ"},
-    {119, u"Градуировка"},
-    {120, u"UUID"},
-    {121, u"Метод"},
-    {122, u"Тип"},
-    {123, u"Предупреждение"},
-    {124, u"Метановое число"},
-    {125, u"Метод А"},
-    {126, u"Метод Б"},
-    {127, u"Метод В1"},
-    {128, u"Метод В2"},
-    {129, u"Расчёт"},
-    {130, u"Наименование"},
-    {131, u"Значение"},
-    {132, u"Расширенная неопределенность"},
-    {133, u"Смесь"},
-    {134, u"Компоненты"},
-    {135, u"Компонент"},
-    {136, u"Время"},
-    {137, u"Площадь"},
-    {138, u"Высота"},
-    {139, u"Концентрация (мол.%)"},
-    {140, u"Расширенная неопределенность"},
-    {141, u"Молярная масса смеси [кг/кмоль]"},
-    {142, u"Коэффициент сжимаемости"},
-    {143, u"Высшая молярная теплота сгорания смеси идеального и реального газа [кДж/моль]"},
-    {144, u"Низшая молярная теплота сгорания смеси идеального и реального газа [кДж/моль]"},
-    {145, u"Высшая массовая теплота сгорания смеси идеального и реального газа [МДж/кг]"},
-    {146, u"Низшая массовая теплота сгорания смеси идеального и реального газа [МДж/кг]"},
-    {147, u"Высшая объемная теплота сгорания смеси идеального газа [МДж/м3]"},
-    {148, u"Низшая объемная теплота сгорания смеси идеального газа [МДж/м3]"},
-    {149, u"Высшая объемная теплота сгорания смеси реального газа [МДж/м3]"},
-    {150, u"Низшая объемная теплота сгорания смеси реального газа [МДж/м3]"},
-    {151, u"Относительная плотность идеального газа"},
-    {152, u"Плотность идеального газа [кг/м3]"},
-    {153, u"Относительная плотность реального газа"},
-    {154, u"Плотность реального газа [кг/м3]"},
-    {155, u"Число Воббе (высшее) идеального газа [МДж/м3]"},
-    {156, u"Число Воббе (низшее) идеального газа [МДж/м3]"},
-    {157, u"Число Воббе (высшее) реального газа [МДж/м3]"},
-    {158, u"Число Воббе (низшее) реального газа [МДж/м3]"},
-    {159, u"Ненормализованные"},
-    {160, u"Псевдонимы"},
-    {161, u"Компонент"},
-    {162, u"Псевдоним"},
-    {163, u"Концентрация 2"},
-    {165, u"Об.%, ненорм."},
-    {166, u"Об.%, норм."},
-    {167, u"Сумма значений молярной доли компонентов %f находится вне диапазона от 98%% до 102%%."},
-    {168, u"Метановое число упрощенной смеси"},
-    {169, u"Метановое число газового моторного топлива"},
-    {170, u"О Программе"},
-    {171, u"Имя файла"},
-    {172, u"Версия"},
-    {173, u"Алгоритм"},
-    {174, u"Контрольная сумма"},
-    {175, u"Контроль целостности"},
-    {177, u"Градуировочная смесь \"%s\" не соответствует анализируемому газу, компонент \"%s\" [%f] вне "
-          u"диапазона [%f-%f]."},
-    {178, u"Условно постоянные"},
-    {180, u"Приемлемость"},
-    {181, u"Допуск"},
-    {182, u"Контроль градуировочной характеристики не пройден."},
-    {183, u"Компонент"},
-    {184, u"Концентрация"},
-    {185, u"Вы пытаетесь добавить компонент \"%s\", который уже есть в списке."},
-    {186, u"Атм. давление (кПа)"},
-    {187, u"К1"},
-    {188, u"К2"},
-    {189, u"К3"},
-    {190, u"Площадь 1"},
-    {191, u"Площадь 2"},
-    {192, u"Приемлемость  2"},
-    {193, u"Норматив приемлемости 2"},
-    {194, u"Контр. Оценка"},
-    {195, u"Контр. Норматив"},
-    {205, u"Вычисления являются достоверными только для значений коэффициента сжимаемости более 0.9."},
-    {206, u"Расширенная неопределенность"},
-    {207, u"Недостаточно градуировочных хроматограм для смеси \"%s\"."},
-    {208, u"Упрощенная смесь"},
-    {209, u"Метан"},
-    {210, u"Этан"},
-    {211, u"Пропан"},
-    {212, u"Бутан"},
-    {213, u"СО-ИПГ"},
-    {214, u"Упрощенная смесь"},
-    {215, u"Метан"},
-    {216, u"Диоксид углерода"},
-    {217, u"Азот"},
-    {218, u"СО-ПГМ"},
-    {219, u"Компоненты природного газа"},
-    {220, u"Молярная доля, %"},
-    {221, u"Объемная доля, %"},
-    {222, u"Метановое число"},
-    {223, u"Значение"},
-    {224, u"Абсолютная расширенная неопределенность"},
-    {226, u"Начальные значения метанового числа"},
-    {227, u"В смеси \"%s\" компонент \"%s\" не соответствует требованиям метрологических характеристик "
-          u"стандартных образцов состава природного."},
-    {228, u"В смеси \"%s\" компонент \"%s\" [%f] вне диапазона [%f-%f] допустимых концентраций."},
-    {229, u"Компонент \"%s\" не соответствует требованиям метрологических характеристик стандартных образцов "
-          u"состава природного."},
-    {230, u"В смеси \"%s\" компонент \"%s\" [%f] вне диапазона [%f-%f] допустимых концентраций."},
-    {231, u"Возникла ошибка. Расчёт невозможен.\nВнимательно ознакомьтесь со списком ошибок ниже."},
-    {232, u"Общая"},
-    {233, u"Градуировка"},
-    {234, u"Компоненты"},
-    {235, u"Расчёт"},
-    {236, u"Метановое число"},
-    {237, u"Смесь"},
-    {238, u"Раздел"},
-    {239, u"Описание"},
-    {240, u"В смеси \"%s\" расширенная абсолютная неопределенность для компонент \"%s\" не соответствует "
-          u"требованиям [%g > %g]."},
-    {241, u"Тип смеси \"%s\" не соответствует требованиям."},
-    {242, u"В смеси \"%s\" отсутствует компонент \"%s\"."},
-    {243, u"Компонент \"%s\" [%f] вне диапазона [%.4f-%.4f] допустимых концентраций."},
-    {244, u"Компонент \"%s\" не найден в таблице метрологических характеристик методики измерений."},
-    {245, u"Площадь ОСКО  1"},
-    {246, u"Допуск ОСКО 1"},
-    {247, u"Площадь ОСКО  2"},
-    {248, u"Допуск ОСКО 2"},
-    {249, u"Контр. Относительный размах"},
-    {250, u"Контр. Допуск размах"},
-    {251, u"Концентрация (об.%)"},
-    {252, u"Расширенная неопределенность"},
-    {253, u"Концентрация (масс.%)"},
-    {254, u"Расширенная неопределенность"},
-    {255, u"Отчёт"},
-    {256, u"Отчёт"},
-    {257, u"Высшая объемная теплота сгорания смеси идеального газа [ккал/м3]"},
-    {258, u"Низшая объемная теплота сгорания смеси идеального газа [ккал/м3]"},
-    {259, u"Высшая объемная теплота сгорания смеси реального газа [ккал/м3]"},
-    {260, u"Низшая объемная теплота сгорания смеси реального газа [ккал/м3]"},
-    {261, u"Число Воббе (высшее) идеального газа [ккал/м3]"},
-    {262, u"Число Воббе (низшее) идеального газа [ккал/м3]"},
-    {263, u"Число Воббе (высшее) реального газа [ккал/м3]"},
-    {264, u"Число Воббе (низшее) реального газа [ккал/м3]"},
-    {265, u"Некоторые из компонентов не прошли проверку."},
-    {266, u"Некоторые из компонентов не прошли проверку."},
-    {267, u"UUID"},
-    {268, u"Проба"},
-    {269, u"Метод"},
-    {270, u"Время"},
-    {271, u"Лабораторный"},
-    {272, u"Потоковый"},
-    {273, u"Выбрано менее %d хроматограмм"},
-    {274, u"Выбрано более %d хроматограмм"},
-    {275, u"Вы пытаетесь добавить хроматограммы, который уже есть в списке"},
-    {276, u"Для анализа выбрано менее %d хроматограмм."},
-    {277, u"X1"},
-    {278, u"X2"},
-    {279, u"В смеси \"%s\" суммарное значение молярных долей всех компонентов %f не соответствует 100%%."},
-    {280, u"Экспорт"},
-    {281, u"XML"},
-    {282, u"JSON"},
-    {283, u"TXT"},
-    {284, u"Ошибка"},
-    {285, u"Невозможно открыть файл для записи"},
-    {286, u"Ошибка записи файла"},
-    {287, u"В смеси \"%s\" для компонента \"%s\" не пройдена проверка приемлемости полученных значений "
-          u"площадей пиков [%f > %f]."},
-    {288, u"Журнал уведомлений"},
-    {289, u"Контроль"},
-    {290, u"В смеси \"%s\" для компонента \"%s\" не пройдена проверка приемлемости значения градуировочного "
-          u"коэффициента [%f > %f]."},
-    {291,
-     u"В смеси \"%s\" для компонента \"%s\" не пройден контроль градуировочной характеристики [%f > %f]."},
-    {292, u"Для компонента \"%s\" не пройдена проверка приемлемость полученных результатов по расхождения "
-          u"двух последовательных измерений [%.4f > %.4f]."},
-    {293, u"Компонент"},
-    {294, u"ГСО1"},
-    {295, u"ГСО2"},
-    {296, u"Тип ГСО1"},
-    {297, u"Тип ГСО2"},
-    {298, u"Не указана смесь для градуировки."},
-    {299, u"Для компонента \"%s\" не указана первая смесь для градуировки."},
-    {300, u"Для компонента \"%s\" не указана вторая смесь для градуировки."},
-    {301, u"ГСО"},
-    {302, u"Для анализа неуказана смесь ГСО"},
-    {303, u"В смеси \"%s\" для компонента \"%s\" не пройден контроль правильности результата измерения "
-          u"молярной доли [%f > %f]."},
-    {304, u"Не указана дополнительная смесь для градуировки по компоненту \"%s\"."},
-    {305, u"Недостаточно контрольных хроматограм для смеси \"%s\". Загружено %d из %d."},
-    {306, u"Описание смеси \"%s\" не найдено."},
-    {307, u"Измерения провёл"},
-    {308, u"Подпись"},
-    {309, u"Фамилия И.О."},
-    {310, u"Природный газ"},
-    {311, u"Определение состава методом газовой хроматографии с оценкой неопределенности ГОСТ 31371.7-2020"},
-    {312, u"Вычисление теплоты сгорания, плотности, относительной плотности и числа Воббе на основе "
-          u"компонентного составапо ГОСТ 31369-2021"},
-    {314, u"Отчёт сгенерирован программой \"Орлиск: Природный газ\" %s"},
-    {315, u"компоненты не участвуют в расчёте физико-химических показателей по ГОСТ 31369-2021"},
-    {316, u"Файл"},
-    {317, u"Название"},
-    {318, u"Значение"},
-    {319, u"Пункт отбора"},
-    {320, u"Точка отбора"},
-    {321, u"В смеси \"%s\" компонент \"%s\" не аттестован: проверка приемлемости полученных значений "
-          u"площадей пиков невозможна."},
-    {322, u"В смеси \"%s\" для компонента \"%s\" проверка приемлемости полученных значений площадей пиков "
-          u"невозможна: площади пиков нулевые, отрицательные или не являются числами."},
-    {323, u"В смеси \"%s\" компонент \"%s\" не аттестован: контроль градуировочной характеристики по нему "
-          u"невозможен."},
-    {324, u"Для компонента \"%s\" не построена градуировочная характеристика, его молярная доля не может "
-          u"быть вычислена."},
-    {325, u"Для компонента \"%s\" нет результата градуировки: компонент не содержится ни в одной смеси для "
-          u"градуировки, его молярная доля не может быть вычислена."},
-    {326, u"Молярная доля компонента \"%s\" не может быть вычислена по градуировочной характеристике."},
-    {327, u"Пик \"%s\" (время удерживания %.3f мин) не идентифицирован и не учитывается в проверке "
-          u"приемлемости результатов измерений."},
-    {328, u"Компонент \"%s\" не входит в область применения методики измерений: его молярная доля не может "
-          u"быть определена."},
-    {329, u"Для хроматограммы \"%s\" не указано атмосферное давление: коррекция площадей пиков по давлению "
-          u"невозможна."},
-    {330,
-     u"В смеси \"%s\" компонент \"%s\" не аттестован: градуировочный коэффициент не может быть определен."},
-    {350, u"Ошибка базы данных: %s"},
-    {450, u"Число знаков после запятой должно быть целым числом от 0 до %d, введено \"%s\"."},
-    {451, u"Имя \"%s\" не может содержать символ \"/\"."},
-    {452, u"Текст длиннее %d символов не может быть сохранён."},
-    {453, u"Псевдоним компонента \"%s\" не может быть пустым."},
-    {454, u"Псевдоним \"%s\" уже есть у компонента \"%s\"."},
-    {455, u"Значение \"%s\" не является числом."},
-    {456, u"Значение \"%s\" не может быть отрицательным."},
-    {457, u"Молярная доля %s больше 100 мол. %%."},
-    {500, u"Встроенный браузер недоступен. Отчёт записан в файл:"},
-    {501, u"Отчёт не построен: %s"},
-    {502, u"не удаётся подготовить преобразование XSLT"},
-    {503, u"документ отчёта не читается"},
-    {504, u"шаблон отчёта %s не читается"},
-    {505, u"преобразование по шаблону отчёта не выполнено"},
-    {506, u"файл отчёта %s не записывается"},
-    {507, u"путь к шаблону отчёта не задан"},
-    {508, u"шаблон отчёта %s не найден"},
-    {509, u"документ отчёта пуст"},
-    {510, u"в папке не осталось свободного имени для файла отчёта"},
-    {511, u"файл отчёта %s не создаётся"},
-};
+std::string ReadSourceFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_TRUE(file.is_open()) << path;
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+const std::vector<Row>& SourceRows() {
+    static const std::vector<Row> kRows = [] {
+        std::vector<Row> rows;
+        std::istringstream lines(
+            ReadSourceFile(std::filesystem::path(TARVEL_SOURCE_DIR) / "resources/strings.tsv"));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.empty() || line[0] == '#') {
+                continue;
+            }
+            const size_t tab1 = line.find('\t');
+            const size_t tab2 = line.find('\t', tab1 + 1);
+            EXPECT_NE(tab2, std::string::npos) << line;
+            std::string text;
+            for (size_t i = tab2 + 1; i < line.size(); ++i) {
+                if (line[i] == '\\' && i + 1 < line.size()) {
+                    const char escaped = line[++i];
+                    text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                } else {
+                    text += line[i];
+                }
+            }
+            rows.push_back({static_cast<uint32_t>(std::stoul(line.substr(0, tab1))),
+                            line.substr(tab1 + 1, tab2 - tab1 - 1), Utf8ToUtf16(text)});
+        }
+        return rows;
+    }();
+    return kRows;
+}
+
+// The C++ sources of the plug-in and its host, every platform's.
+std::vector<std::pair<std::string, std::string>> CodeFiles() {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(std::filesystem::path(TARVEL_SOURCE_DIR) / "src")) {
+        const std::string extension = entry.path().extension().string();
+        if (entry.is_regular_file() && (extension == ".cpp" || extension == ".h")) {
+            files.emplace_back(entry.path().filename().string(), ReadSourceFile(entry.path()));
+        }
+    }
+    return files;
+}
+
+const Row* RowNamed(std::string_view name) {
+    for (const Row& row : SourceRows()) {
+        if (row.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+size_t SupportedConversionLength(std::u16string_view text, size_t i);
 } // namespace
 
-TEST(StringTable, EveryIdGivesItsText) {
-    for (const Entry& entry : kTable) {
-        EXPECT_TRUE(HasText(entry.id)) << entry.id;
-        EXPECT_EQ(LoadText(entry.id), entry.text) << "id " << entry.id;
+TEST(StringTable, EveryRowOfTheSourceGivesItsTextAndNothingElseIsThere) {
+    ASSERT_GT(SourceRows().size(), 200u);
+    std::set<uint32_t> ids;
+    std::set<std::string> names;
+    uint32_t previous = 0;
+    for (const Row& row : SourceRows()) {
+        EXPECT_TRUE(ids.insert(row.id).second) << "id " << row.id << " listed twice";
+        EXPECT_TRUE(row.name == "-" || names.insert(row.name).second) << "name " << row.name << " used twice";
+        EXPECT_GT(row.id, previous) << "rows in ascending id order";
+        previous = row.id;
+        EXPECT_FALSE(row.text.empty()) << "id " << row.id;
+        EXPECT_TRUE(HasText(row.id)) << row.id;
+        EXPECT_EQ(LoadText(row.id), row.text) << "id " << row.id;
+    }
+    for (uint32_t id = 0; id <= 0xFFFF; ++id) {
+        EXPECT_EQ(HasText(id), ids.count(id) == 1) << "id " << id;
     }
 }
 
-TEST(StringTable, HoldsNoOtherIds) {
-    std::set<uint32_t> expected;
-    for (const Entry& entry : kTable) {
-        EXPECT_TRUE(expected.insert(entry.id).second) << "id " << entry.id << " listed twice";
-    }
-    for (uint32_t id = 0; id <= 0xFFFF; ++id) {
-        if (HasText(id)) {
-            EXPECT_EQ(expected.count(id), 1u) << "unexpected id " << id;
-            EXPECT_FALSE(LoadText(id).empty()) << "id " << id;
+TEST(StringTable, EveryIdTheCodeNamesHasARow) {
+    const std::regex named(R"(StringId::([A-Za-z0-9_]+))");
+    std::set<std::string> used;
+    for (const auto& [file, code] : CodeFiles()) {
+        for (auto it = std::sregex_iterator(code.begin(), code.end(), named); it != std::sregex_iterator();
+             ++it) {
+            used.insert((*it)[1].str());
+            EXPECT_NE(RowNamed((*it)[1].str()), nullptr) << file << " names StringId::" << (*it)[1].str();
         }
     }
+    EXPECT_GT(used.size(), 200u);
+}
+
+// Each call that formats a text of the table with a braced list of arguments passes one argument per
+// conversion ("%.*f" takes two); a journal message without a list has no conversion.
+TEST(StringTable, CallsPassAnArgumentForEveryConversion) {
+    const std::regex withArguments(R"(StringId::([A-Za-z0-9_]+)\)?\s*,\s*\{)");
+    const std::regex withoutArguments(R"(AddMessage\([^;{}]*StringId::([A-Za-z0-9_]+)\s*\))");
+    const auto conversionsOf = [](std::u16string_view text) {
+        size_t count = 0;
+        for (size_t i = text.find(u'%'); i != std::u16string_view::npos; i = text.find(u'%', i + 1)) {
+            const size_t length = SupportedConversionLength(text, i);
+            if (length > 0 && text.substr(i, 2) != u"%%") {
+                count += 1 + static_cast<size_t>(
+                                 std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
+                                            text.begin() + static_cast<std::ptrdiff_t>(i + length), u'*'));
+            }
+            i += length > 0 ? length - 1 : 0;
+        }
+        return count;
+    };
+    // The top-level arguments of the braced list that starts at code[open].
+    const auto argumentsAt = [](const std::string& code, size_t open) {
+        size_t count = 0;
+        int depth = 0;
+        bool inText = false;
+        bool empty = true;
+        for (size_t i = open; i < code.size(); ++i) {
+            const char c = code[i];
+            if (inText) {
+                inText = !(c == '"' && code[i - 1] != '\\');
+            } else if (c == '"') {
+                inText = true;
+            } else if (c == '{' || c == '(') {
+                ++depth;
+            } else if (c == '}' || c == ')') {
+                if (--depth == 0) {
+                    return empty ? count : count + 1;
+                }
+            } else if (c == ',' && depth == 1) {
+                ++count;
+            }
+            empty = empty && (i == open || c == ' ' || c == '\n');
+        }
+        return count;
+    };
+    int checked = 0;
+    for (const auto& [file, code] : CodeFiles()) {
+        for (auto it = std::sregex_iterator(code.begin(), code.end(), withArguments);
+             it != std::sregex_iterator(); ++it) {
+            const Row* row = RowNamed((*it)[1].str());
+            ASSERT_NE(row, nullptr) << (*it)[1].str();
+            const size_t open = static_cast<size_t>(it->position() + it->length() - 1);
+            EXPECT_EQ(argumentsAt(code, open), conversionsOf(row->text)) << file << ": " << row->name;
+            ++checked;
+        }
+        for (auto it = std::sregex_iterator(code.begin(), code.end(), withoutArguments);
+             it != std::sregex_iterator(); ++it) {
+            const Row* row = RowNamed((*it)[1].str());
+            ASSERT_NE(row, nullptr) << (*it)[1].str();
+            EXPECT_EQ(conversionsOf(row->text), 0u) << file << ": " << row->name;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 30);
 }
 
 TEST(StringTable, UnknownIdGivesAnEmptyText) {
