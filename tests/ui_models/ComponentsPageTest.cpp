@@ -8,12 +8,15 @@
 
 #include "PageTestSupport.h"
 #include "calc/CalcContext.h"
+#include "support/ContextText.h"
 #include "ui/models/ComponentsPageModel.h"
 
 namespace {
 
 using pagetest::kDash;
 using pagetest::VisibleColumns;
+using testsupport::ApplyContextText;
+using testsupport::ContextFromText;
 using C = ComponentsColumn;
 
 int32_t I(C column) {
@@ -105,14 +108,11 @@ TEST(ComponentsPage, ValuesBeforeNormalisationOnlyWithoutMethaneByDifference) {
 }
 
 TEST(ComponentsPage, TheUncertaintiesOfVolumeAndMassFractionsAreNeverShown) {
-    CalcContext context;
-    CalcSettings& v = context.settings;
-    v.viewComponentsShowConcVol = v.viewComponentsShowConcMass = v.viewComponentsShowMixture = true;
-    v.viewComponentsShowDiff = v.viewComponentsShowX1X2 = true;
-    v.clcMethaneDiff = false;
-    context.components = {Row(u"ethane", 3.0, 0.07)};
-    context.components[0].volumeFraction = 2.9;
-    context.components[0].massFraction = 5.1;
+    const CalcContext context = ContextFromText(R"(
+settings viewComponentsShowConcVol=1 viewComponentsShowConcMass=1 viewComponentsShowMixture=1
+settings viewComponentsShowDiff=1 viewComponentsShowX1X2=1 clcMethaneDiff=0
+component id=ethane accepted=1 molarFraction=3.0 uncertainty=0.07 volumeFraction=2.9 massFraction=5.1
+)");
     const PageTable page = BuildComponentsPage(context);
     EXPECT_EQ(VisibleColumns(page).size(), static_cast<size_t>(kComponentsColumnCount - 2));
     EXPECT_FALSE(page.columns[I(C::VolumeUncertainty)].visible());
@@ -124,10 +124,8 @@ TEST(ComponentsPage, TheUncertaintiesOfVolumeAndMassFractionsAreNeverShown) {
 // A process chromatograph measures once: no acceptability of a pair and no second measurement, even with
 // their settings on; X1 stays.
 TEST(ComponentsPage, ProcessChromatographHidesThePairColumns) {
-    CalcContext context;
-    context.settings.viewComponentsShowDiff = true;
-    context.settings.viewComponentsShowX1X2 = true;
-    context.settings.clcDeviceType = 1;
+    CalcContext context =
+        ContextFromText("settings viewComponentsShowDiff=1 viewComponentsShowX1X2=1 clcDeviceType=1");
     PageTable page = BuildComponentsPage(context);
     EXPECT_FALSE(page.columns[I(C::Difference)].visible());
     EXPECT_FALSE(page.columns[I(C::AcceptLimit)].visible());
@@ -167,9 +165,8 @@ TEST(ComponentsPage, MolarFractionRoundedByItsUncertainty) {
 
 // Below its lower limit a fraction is no result: the limit is shown, under either setting.
 TEST(ComponentsPage, BelowTheLowerLimitTheLimitIsShown) {
-    ComponentResult row = Row(u"n_octane", 0.004, 0.0005);
-    row.lowerLimit = 0.005;
-    CalcContext context = ContextWith({row});
+    CalcContext context = ContextFromText(
+        "component id=n_octane accepted=1 molarFraction=0.004 uncertainty=0.0005 lowerLimit=0.005");
     EXPECT_EQ(Cell(context, C::MolarFraction), u"< 0.005");
     context.settings.viewComponentsGostConcMol = false;
     EXPECT_EQ(Cell(context, C::MolarFraction), u"< 0.005");
@@ -182,10 +179,8 @@ TEST(ComponentsPage, BelowTheLowerLimitTheLimitIsShown) {
 
 // The values before normalisation are rounded by the uncertainty of the normalised fraction.
 TEST(ComponentsPage, RawFractionUsesTheUncertaintyOfTheResult) {
-    ComponentResult row = Row(u"ethane", 2.98, 0.0256);
-    row.rawFraction = 1.23456;
-    row.rawUncertainty = 0.5;
-    CalcContext context = ContextWith({row});
+    CalcContext context = ContextFromText("component id=ethane accepted=1 molarFraction=2.98 "
+                                          "uncertainty=0.0256 rawFraction=1.23456 rawUncertainty=0.5");
     EXPECT_EQ(Cell(context, C::RawFraction), u"1.235");
     context.settings.viewComponentsGostBaseConc = false;
     context.settings.viewComponentsScaleBaseConc = 2;
@@ -193,20 +188,10 @@ TEST(ComponentsPage, RawFractionUsesTheUncertaintyOfTheResult) {
 }
 
 TEST(ComponentsPage, OtherNumbersByTheUncertaintyRuleOrTheirScale) {
-    ComponentResult row = Row(u"ethane", 2.98, 0.0734);
-    row.time = 3.456;
-    row.area = 152345.0;
-    row.height = 19876.0;
-    row.volumeFraction = 2.9613;
-    row.massFraction = 5.2011;
-    row.difference = 0.0090;
-    row.acceptLimit = 0.0936;
-    row.x1 = 2.9866;
-    row.x2 = 2.9775;
-    CalcContext context = ContextWith({row});
-    CalcSettings& v = context.settings;
-    v.viewComponentsGostConcVol = v.viewComponentsGostConcMass = v.viewComponentsGostDiff =
-        v.viewComponentsGostX1X2 = true;
+    CalcContext context = ContextFromText(R"(
+component id=ethane accepted=1 molarFraction=2.98 uncertainty=0.0734 time=3.456 area=152345.0 height=19876.0 volumeFraction=2.9613 massFraction=5.2011 difference=0.0090 acceptLimit=0.0936 x1=2.9866 x2=2.9775
+settings viewComponentsGostConcVol=1 viewComponentsGostConcMass=1 viewComponentsGostDiff=1 viewComponentsGostX1X2=1
+)");
     PageTable page = BuildComponentsPage(context);
     EXPECT_EQ(page.rows[0][I(C::Time)], u"3");
     EXPECT_EQ(page.rows[0][I(C::Area)], u"150000"); // leading digits 15: two kept
@@ -219,17 +204,12 @@ TEST(ComponentsPage, OtherNumbersByTheUncertaintyRuleOrTheirScale) {
     EXPECT_EQ(page.rows[0][I(C::X1)], u"3.0");
     EXPECT_EQ(page.rows[0][I(C::X2)], u"3.0");
 
-    v.viewComponentsGostTime = v.viewComponentsGostArea = v.viewComponentsGostHeight = false;
-    v.viewComponentsGostConcMol = v.viewComponentsGostConcVol = v.viewComponentsGostConcMass = false;
-    v.viewComponentsGostDiff = v.viewComponentsGostX1X2 = false;
-    v.viewComponentsScaleTime = 2;
-    v.viewComponentsScaleArea = 0;
-    v.viewComponentsScaleHeight = 1;
-    v.viewComponentsScaleConcMol = 3;
-    v.viewComponentsScaleConcVol = 2;
-    v.viewComponentsScaleConcMass = 1;
-    v.viewComponentsScaleDiff = 3;
-    v.viewComponentsScaleX1X2 = 2;
+    ApplyContextText(context, R"(
+settings viewComponentsGostTime=0 viewComponentsGostArea=0 viewComponentsGostHeight=0 viewComponentsGostConcMol=0
+settings viewComponentsGostConcVol=0 viewComponentsGostConcMass=0 viewComponentsGostDiff=0 viewComponentsGostX1X2=0
+settings viewComponentsScaleTime=2 viewComponentsScaleArea=0 viewComponentsScaleHeight=1 viewComponentsScaleConcMol=3
+settings viewComponentsScaleConcVol=2 viewComponentsScaleConcMass=1 viewComponentsScaleDiff=3 viewComponentsScaleX1X2=2
+)");
     page = BuildComponentsPage(context);
     EXPECT_EQ(page.rows[0][I(C::Time)], u"3.46");
     EXPECT_EQ(page.rows[0][I(C::Area)], u"152345");
@@ -257,10 +237,8 @@ TEST(ComponentsPage, MissingValuesShowAnEmDash) {
 }
 
 TEST(ComponentsPage, ReferenceValueOfTheControlMixture) {
-    ComponentResult row = Row(u"ethane", 3.0, 0.07);
-    row.referenceValue = 3.112;
-    row.referenceDecimals = 2;
-    CalcContext context = ContextWith({row});
+    CalcContext context = ContextFromText("component id=ethane accepted=1 molarFraction=3.0 uncertainty=0.07 "
+                                          "referenceValue=3.112 referenceDecimals=2");
     EXPECT_EQ(Cell(context, C::Reference), u"3.11");
     context.components[0].referenceDecimals = -1;
     EXPECT_EQ(Cell(context, C::Reference), u"3.112");
@@ -282,9 +260,11 @@ TEST(ComponentsPage, NamesOfComponentsLeftOutOfThePropertiesAreMarked) {
 }
 
 TEST(ComponentsPage, RowsInTableOrderWithTheirAcceptance) {
-    ComponentResult failed = Row(u"propane", 0.9, 0.03);
-    failed.accepted = false;
-    CalcContext context = ContextWith({Row(u"methane", 94.0, 0.08), failed, Row(u"nitrogen", 1.05, 0.024)});
+    const CalcContext context = ContextFromText(R"(
+component id=methane accepted=1 molarFraction=94.0 uncertainty=0.08
+component id=propane accepted=0 molarFraction=0.9 uncertainty=0.03
+component id=nitrogen accepted=1 molarFraction=1.05 uncertainty=0.024
+)");
     const PageTable page = BuildComponentsPage(context);
     EXPECT_EQ(pagetest::FirstCells(page), (std::vector<std::u16string>{u"Метан", u"Пропан", u"Азот"}));
     EXPECT_EQ(page.rowMarks, (std::vector<int32_t>{1, 0, 1}));
