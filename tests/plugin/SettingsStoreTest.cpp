@@ -206,7 +206,6 @@ TEST_F(Settings, EachSettingHasAKeyOfItsOwnAndRoundTripsAlone) {
     for (const auto& key : TextSettingKeys()) {
         keys.push_back(key.key);
     }
-    ASSERT_EQ(keys.size(), 83u + 36u + 2u);
     EXPECT_EQ(std::set<std::u16string>(keys.begin(), keys.end()).size(), keys.size()) << "a key used twice";
     for (const std::u16string& key : keys) {
         EXPECT_EQ(key.rfind(u"Tarvel/", 0), 0u) << Utf16ToUtf8(key);
