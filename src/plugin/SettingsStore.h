@@ -1,8 +1,9 @@
 // Reads every setting of the calculation context from the host profile and writes it back. Keys begin
 // with "Tarvel/"; scalars go through "Profile/GetInt"/"Profile/SetInt", texts and the numbered lists
 // through "Profile/GetString"/"Profile/SetString", and stale list entries are removed with
-// "Profile/DelParam". Neither direction ever fails: a missing key gives its default, a malformed list
-// element is skipped.
+// "Profile/DelParam". Neither direction ever fails: a missing key gives its default, a stored integer
+// outside its bounds (CalcSettings.def) its default and one journal entry, a malformed list element is
+// skipped.
 #pragma once
 
 #include <cstdint>
