@@ -11,17 +11,12 @@
 #include <exdispid.h>
 #include <mshtml.h>
 
+#include "platform/LocalTime.h"
+#include "platform/Platform.h"
+#include "platform/TempFiles.h"
 #include "ui/win32/WebformWindow.h"
 
 namespace {
-
-constexpr uint32_t kReadyNumberCount = 100000; // ready files are numbered 0 to 99999, as report files
-
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    return length > 0 && length <= MAX_PATH ? std::wstring(buffer, length) : std::wstring();
-}
 
 // The address of a before-navigation event: its second argument, a reference to a variant string.
 std::wstring EventAddress(const VARIANT& argument) {
@@ -198,29 +193,26 @@ HANDLE TWebf::Ready() {
         OutputDebugStringW(L"Webform error: asked for Ready(), but something already is.");
         return readyFile_;
     }
-    const std::wstring folder = TempFolder();
+    const std::u16string folder = platform::TempDirectory();
     if (folder.empty()) {
         return nullptr;
     }
-    const uint32_t start = GetTickCount() / 100;
-    for (uint32_t k = 0; k < kReadyNumberCount; ++k) {
-        wchar_t name[32];
-        wsprintfW(name, L"wbf%lu.html", static_cast<unsigned long>((start + k) % kReadyNumberCount));
-        const std::wstring path = folder + name;
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_TEMPORARY, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            readyFile_ = file;
-            readyPath_ = path;
-            return readyFile_;
-        }
-        // Only a name already taken moves on to the next; a folder that refuses files ends the search.
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            break;
-        }
+    // The name is reserved by creating the file, then opened for writing; a link is never followed.
+    const platform::TickNumberedFile made =
+        platform::CreateTickNumberedFile(folder, u"wbf", u".html", platform::TickCountMilliseconds());
+    if (made.result != platform::NewFileResult::Created) {
+        return nullptr;
     }
-    return nullptr;
+    const std::wstring path(made.path.begin(), made.path.end());
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DeleteFileW(path.c_str());
+        return nullptr;
+    }
+    readyFile_ = file;
+    readyPath_ = path;
+    return readyFile_;
 }
 
 DWORD TWebf::Set(const wchar_t* text) {
