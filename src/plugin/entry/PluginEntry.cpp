@@ -4,6 +4,7 @@
 
 #include "plugin/CallGuard.h"
 #include "plugin/Lifecycle.h"
+#include "plugin/entry/UserInterface.h"
 
 extern "C" {
 
@@ -13,11 +14,21 @@ const PluginInfo* GetPluginInfo() {
 }
 
 int32_t Load(const HostServices* services) {
-    return GuardedCall("Load", int32_t{0}, [services] { return PluginLoad(services); });
+    return GuardedCall("Load", int32_t{0}, [services] {
+        AttachUserInterface();
+        return PluginLoad(services);
+    });
 }
 
 int32_t Unload() {
-    return GuardedCall("Unload", int32_t{0}, [] { return PluginUnload(); });
+    const int32_t result = GuardedCall("Unload", int32_t{0}, [] { return PluginUnload(); });
+    // The frame has closed the window (or failed to); the library is released next either way, so what
+    // the window needed goes now.
+    GuardedCall("Unload", int32_t{0}, [] {
+        DetachUserInterface();
+        return int32_t{0};
+    });
+    return result;
 }
 
 } // extern "C"
