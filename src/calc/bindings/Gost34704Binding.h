@@ -5,7 +5,7 @@
 // clash with Tarvel31371720's in a translation unit that includes both bindings.
 #pragma once
 
-#include "../../gost/gost34704/include/Tarvel3470420Types.h"
+#include "gost/gost34704/include/Tarvel3470420Types.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // The window's part of the Windows library's life. Kept out of DllMain: COM must not be initialised
 // under the loader lock, and a class registered there outlives a library the host releases without
 // calling Unload.
-#include "plugin/entry/UserInterface.h"
+#include "entry/UserInterface.h"
 
 #include <windows.h>
 

@@ -2,9 +2,9 @@
 // exception reach the host: a failure is recorded and the documented value returned.
 #include "plugin/PluginExports.h"
 
+#include "entry/UserInterface.h"
 #include "plugin/CallGuard.h"
 #include "plugin/Lifecycle.h"
-#include "plugin/entry/UserInterface.h"
 
 extern "C" {
 

@@ -1,5 +1,5 @@
 // The plug-in without a window: the Linux library, the command line and the tests.
-#include "plugin/entry/UserInterface.h"
+#include "entry/UserInterface.h"
 
 void AttachUserInterface() {}
 
