@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "plugin/CallGuard.h"
 #include "ui/win32/WebBrowserHost.h"
 #include "ui/win32/WebformFields.h"
 #include "ui/win32/WebformWindow.h"
@@ -302,6 +303,30 @@ TEST_F(HostTest, ANavigationTheProgramDidNotStartIsCancelledAndItsFieldsDecoded)
     EXPECT_EQ(host->NavigationFlags(), 0u);
     EXPECT_EQ(Notifications(), std::vector<WORD>{kWebformDocumentComplete});
     EXPECT_EQ(BeforeNavigate(L"http://elsewhere/"), VARIANT_TRUE) << "the next one is a link again";
+}
+
+TEST_F(HostTest, AnEventThatFailsInsideTheHostReturnsAFailureToTheBrowser) {
+    // An address whose length prefix claims more characters than a string can hold: copying it throws,
+    // and the exception stops at the event sink.
+    DWORD claimed[] = {0xFFFFFFFEu, 0x78u};
+    VARIANT arguments[7];
+    for (VARIANT& argument : arguments) {
+        VariantInit(&argument);
+    }
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    V_VT(&arguments[0]) = VT_BYREF | VT_BOOL;
+    V_BOOLREF(&arguments[0]) = &cancel;
+    V_VT(&arguments[5]) = VT_BSTR;
+    V_BSTR(&arguments[5]) = reinterpret_cast<BSTR>(&claimed[1]);
+    DISPPARAMS parameters{arguments, nullptr, 7, 0};
+    ClearBoundaryFailure();
+    EXPECT_EQ(Invoke(DISPID_BEFORENAVIGATE2, &parameters), E_FAIL);
+    EXPECT_EQ(LastBoundaryFailure().where, "WebBrowserEvents");
+    EXPECT_FALSE(LastBoundaryFailure().reason.empty());
+    EXPECT_TRUE(Notifications().empty());
+    // The object goes on answering.
+    EXPECT_EQ(BeforeNavigate(L"http://report/?a=1"), VARIANT_TRUE);
+    EXPECT_STREQ(host->CapturedField(L"a"), L"1");
 }
 
 TEST_F(HostTest, ReadySetGoWritesTheReadyFileAndDeletesItAtTheNextNavigation) {

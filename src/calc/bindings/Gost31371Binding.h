@@ -3,7 +3,7 @@
 // named Normalize, which one ELF process cannot import by name from both.
 #pragma once
 
-#include "../../gost/gost31371/include/Tarvel31371720.h"
+#include "gost/gost31371/include/Tarvel31371720.h"
 
 #include <string_view>
 

@@ -14,19 +14,9 @@
 #include "text/StringTable.h"
 
 namespace {
-constexpr uint32_t kReportNumberCount = 100000; // report numbers run 0 to 99999
-
-// The number of a name ReportOutputPath made in folder ("web%lu.html").
-uint32_t ReportNumberOf(std::u16string_view path, std::u16string_view folder) {
-    uint32_t number = 0;
-    for (const char16_t c : path.substr(folder.size() + 3)) {
-        if (c < u'0' || c > u'9') {
-            break;
-        }
-        number = number * 10 + static_cast<uint32_t>(c - u'0');
-    }
-    return number;
-}
+// The report files: "web12345.html", numbered from the tick count (platform/TempFiles.h).
+constexpr std::u16string_view kReportFilePrefix = u"web";
+constexpr std::u16string_view kReportFileExtension = u".html";
 
 void SetError(std::u16string* error, uint32_t textId, std::initializer_list<FormatArg> args = {}) {
     if (error != nullptr) {
@@ -95,11 +85,9 @@ std::u16string FindReportTemplatePath() {
 }
 
 std::u16string ReportOutputPath(std::u16string_view folder, uint32_t tickMilliseconds) {
-    const uint32_t start = tickMilliseconds / 100;
-    for (uint32_t k = 0; k < kReportNumberCount; ++k) {
-        const unsigned long number = static_cast<unsigned long>((start + k) % kReportNumberCount);
+    for (uint32_t step = 0; step < platform::kTickNumberCount; ++step) {
         std::u16string path(folder);
-        path += FormatText(u"web%lu.html", {number});
+        path += platform::TickNumberedName(kReportFilePrefix, tickMilliseconds, step, kReportFileExtension);
         if (!platform::FileExists(path)) {
             return path;
         }
@@ -142,22 +130,16 @@ bool RenderReport(const CalcContext& context, std::u16string_view folder, std::u
     }
     // The file is created exclusively before it is written: in a shared temporary folder another user
     // may have planted a link under the next free name. A name taken meanwhile moves on to the next.
-    uint32_t tick = platform::TickCountMilliseconds();
-    for (uint32_t attempt = 0;; ++attempt) {
-        outputPath = ReportOutputPath(outputFolder, tick);
-        if (outputPath.empty() || attempt == kReportNumberCount) {
-            SetError(error, StringId::ReportNoFreeFileName);
-            return false;
-        }
-        const platform::NewFileResult created = platform::CreateNewFile(outputPath);
-        if (created == platform::NewFileResult::Created) {
-            break;
-        }
-        if (created == platform::NewFileResult::Failed) {
-            SetError(error, StringId::ReportFileNotCreated, {outputPath});
-            return false;
-        }
-        tick = (ReportNumberOf(outputPath, outputFolder) + 1) * 100;
+    platform::TickNumberedFile file = platform::CreateTickNumberedFile(
+        outputFolder, kReportFilePrefix, kReportFileExtension, platform::TickCountMilliseconds());
+    outputPath = std::move(file.path);
+    if (file.result == platform::NewFileResult::Exists) {
+        SetError(error, StringId::ReportNoFreeFileName);
+        return false;
+    }
+    if (file.result == platform::NewFileResult::Failed) {
+        SetError(error, StringId::ReportFileNotCreated, {outputPath});
+        return false;
     }
     if (!TransformReport(templatePath, reportXml, outputPath, error)) {
         // Nothing half-written stays behind: the file was made by this call.

@@ -2,26 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/FileTimes.h"
+
 namespace platform {
 namespace {
-// Seconds between 1601-01-01 (the FILETIME epoch) and 1970-01-01.
-constexpr int64_t kEpochDifferenceSeconds = 11644473600LL;
-constexpr int64_t kFileTimeUnitsPerSecond = 10000000LL;
-
-bool ToLocal(int64_t secondsSince1970Utc, SYSTEMTIME& local) {
-    if (secondsSince1970Utc < -kEpochDifferenceSeconds ||
-        secondsSince1970Utc > INT64_MAX / kFileTimeUnitsPerSecond - kEpochDifferenceSeconds) {
-        return false;
-    }
-    const uint64_t units =
-        static_cast<uint64_t>(secondsSince1970Utc + kEpochDifferenceSeconds) * kFileTimeUnitsPerSecond;
-    FILETIME fileTime{};
-    fileTime.dwLowDateTime = static_cast<DWORD>(units);
-    fileTime.dwHighDateTime = static_cast<DWORD>(units >> 32);
-    SYSTEMTIME utc{};
-    return FileTimeToSystemTime(&fileTime, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
-}
-
 std::u16string Joined(const SYSTEMTIME& local, DWORD dateFlags, DWORD timeFlags) {
     wchar_t date[256];
     wchar_t time[256];
@@ -38,7 +22,7 @@ std::u16string Joined(const SYSTEMTIME& local, DWORD dateFlags, DWORD timeFlags)
 
 std::u16string ShortDateTimeText(int64_t secondsSince1970Utc) {
     SYSTEMTIME local{};
-    if (!ToLocal(secondsSince1970Utc, local)) {
+    if (!LocalSystemTimeOfUnixSeconds(secondsSince1970Utc, local)) {
         return {};
     }
     return Joined(local, DATE_SHORTDATE, 0);
@@ -46,7 +30,7 @@ std::u16string ShortDateTimeText(int64_t secondsSince1970Utc) {
 
 std::u16string LongDateTimeText(int64_t secondsSince1970Utc) {
     SYSTEMTIME local{};
-    if (!ToLocal(secondsSince1970Utc, local)) {
+    if (!LocalSystemTimeOfUnixSeconds(secondsSince1970Utc, local)) {
         return {};
     }
     return Joined(local, DATE_LONGDATE, TIME_NOSECONDS);

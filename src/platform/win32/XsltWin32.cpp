@@ -4,12 +4,10 @@
 #include "platform/Xslt.h"
 
 #include <windows.h>
-
-#include <objbase.h>
-#include <oleauto.h>
-
+// msxml2.h needs the types of windows.h.
 #include <msxml2.h>
 
+#include "platform/win32/Com.h"
 #include "text/Utf.h"
 
 namespace platform {
@@ -24,78 +22,6 @@ constexpr IID kIidXmlDomDocument2 = {
 // IID_IDispatch {00020400-0000-0000-C000-000000000046}.
 constexpr IID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-// COM for the calling thread while it lives.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    bool Ok() const { return SUCCEEDED(result_); }
-
-private:
-    HRESULT result_;
-};
-
-// One reference to a COM interface, released when it goes.
-template <class T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() { Reset(); }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* Get() const { return pointer_; }
-    T* operator->() const { return pointer_; }
-    void** Out() {
-        Reset();
-        return reinterpret_cast<void**>(&pointer_);
-    }
-    T** TypedOut() {
-        Reset();
-        return &pointer_;
-    }
-    void Reset() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-            pointer_ = nullptr;
-        }
-    }
-
-private:
-    T* pointer_ = nullptr;
-};
-
-// A BSTR owned until it goes.
-class Bstr {
-public:
-    Bstr() = default;
-    explicit Bstr(std::u16string_view text)
-        : value_(SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                   static_cast<UINT>(text.size()))) {}
-    ~Bstr() { SysFreeString(value_); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    BSTR Get() const { return value_; }
-    BSTR* Out() {
-        SysFreeString(value_);
-        value_ = nullptr;
-        return &value_;
-    }
-    std::u16string Text() const {
-        return value_ != nullptr
-                   ? std::u16string(reinterpret_cast<const char16_t*>(value_), SysStringLen(value_))
-                   : std::u16string();
-    }
-
-private:
-    BSTR value_ = nullptr;
-};
-
 // A VARIANT holding a string (a file path for load and save); the string stays owned by the Bstr.
 VARIANT StringVariant(const Bstr& text) {
     VARIANT variant;
@@ -105,9 +31,9 @@ VARIANT StringVariant(const Bstr& text) {
     return variant;
 }
 
-bool CreateDocument(ComRef<IXMLDOMDocument2>& document) {
+bool CreateDocument(ComPtr<IXMLDOMDocument2>& document) {
     if (FAILED(CoCreateInstance(kClsidDomDocument60, nullptr, CLSCTX_ALL, kIidXmlDomDocument2,
-                                document.Out())) ||
+                                document.OutVoid())) ||
         document.Get() == nullptr) {
         return false;
     }
@@ -116,9 +42,9 @@ bool CreateDocument(ComRef<IXMLDOMDocument2>& document) {
 
 // The parser's reason for the last failed load, trimmed of its line end.
 std::u16string ParseErrorReason(IXMLDOMDocument2* document) {
-    ComRef<IXMLDOMParseError> parseError;
+    ComPtr<IXMLDOMParseError> parseError;
     Bstr reason;
-    if (FAILED(document->get_parseError(parseError.TypedOut())) || parseError.Get() == nullptr ||
+    if (FAILED(document->get_parseError(parseError.Out())) || parseError.Get() == nullptr ||
         FAILED(parseError->get_reason(reason.Out()))) {
         return {};
     }
@@ -131,9 +57,9 @@ std::u16string ParseErrorReason(IXMLDOMDocument2* document) {
 
 // The description of the error the last failed call left for the thread.
 std::u16string ThreadErrorDescription() {
-    ComRef<IErrorInfo> info;
+    ComPtr<IErrorInfo> info;
     Bstr description;
-    if (GetErrorInfo(0, info.TypedOut()) != S_OK || info.Get() == nullptr ||
+    if (GetErrorInfo(0, info.Out()) != S_OK || info.Get() == nullptr ||
         FAILED(info->GetDescription(description.Out()))) {
         return {};
     }
@@ -153,9 +79,9 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
     if (!com.Ok()) {
         return Failed(failure, XsltStep::Prepare);
     }
-    ComRef<IXMLDOMDocument2> input;
-    ComRef<IXMLDOMDocument2> style;
-    ComRef<IXMLDOMDocument2> output;
+    ComPtr<IXMLDOMDocument2> input;
+    ComPtr<IXMLDOMDocument2> style;
+    ComPtr<IXMLDOMDocument2> output;
     if (!CreateDocument(input) || !CreateDocument(style) || !CreateDocument(output)) {
         return Failed(failure, XsltStep::Prepare);
     }
@@ -177,8 +103,8 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
         return Failed(failure, XsltStep::LoadStyleSheet, ParseErrorReason(style.Get()));
     }
 
-    ComRef<IDispatch> target;
-    if (FAILED(output->QueryInterface(kIidDispatch, target.Out())) || target.Get() == nullptr) {
+    ComPtr<IDispatch> target;
+    if (FAILED(output->QueryInterface(kIidDispatch, target.OutVoid())) || target.Get() == nullptr) {
         return Failed(failure, XsltStep::Prepare);
     }
     VARIANT targetVariant;
@@ -190,8 +116,8 @@ bool TransformXslt(std::u16string_view styleSheetPath, std::string_view document
     if (input->transformNodeToObject(style.Get(), targetVariant) != S_OK) {
         return Failed(failure, XsltStep::Transform, ThreadErrorDescription());
     }
-    ComRef<IXMLDOMElement> resultRoot;
-    if (output->get_documentElement(resultRoot.TypedOut()) != S_OK || resultRoot.Get() == nullptr) {
+    ComPtr<IXMLDOMElement> resultRoot;
+    if (output->get_documentElement(resultRoot.Out()) != S_OK || resultRoot.Get() == nullptr) {
         return Failed(failure, XsltStep::Transform);
     }
 

@@ -23,6 +23,7 @@
 #include "ui/win32/Pages.h"
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
+#include "ui/win32/SolidBrushes.h"
 
 namespace {
 
@@ -52,10 +53,7 @@ MainWindowState* StateOf(HWND window) {
 }
 
 HBRUSH StripBrush(bool clean) {
-    // One brush per colour for the life of the library.
-    static const HBRUSH cleanBrush = CreateSolidBrush(kStripColourClean);
-    static const HBRUSH journalBrush = CreateSolidBrush(kStripColourJournal);
-    return clean ? cleanBrush : journalBrush;
+    return SharedSolidBrush(clean ? kStripColourClean : kStripColourJournal);
 }
 
 const DLGTEMPLATE* LoadPageTemplate(int id) {

@@ -2,25 +2,38 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "ResourceIds.h"
 
 namespace {
 HINSTANCE g_module = nullptr;
 
-// One activation context for the life of the library: created on first use, never released (the
-// process keeps the library's manifest mapped while the library is loaded).
+struct ActivationContextRelease {
+    void operator()(HANDLE context) const { ReleaseActCtx(context); }
+};
+// The activation context of the library's manifest: made on first use, released on unload.
+std::unique_ptr<void, ActivationContextRelease> g_manifestContext;
+
 HANDLE ManifestContext() {
-    static HANDLE context = [] {
+    if (!g_manifestContext) {
         ACTCTXW description{};
         description.cbSize = sizeof(description);
         description.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
         description.hModule = g_module;
         description.lpResourceName = MAKEINTRESOURCEW(IDR_TARVEL_MANIFEST);
-        return CreateActCtxW(&description);
-    }();
-    return context;
+        const HANDLE context = CreateActCtxW(&description);
+        if (context != INVALID_HANDLE_VALUE) {
+            g_manifestContext.reset(context);
+        }
+    }
+    return g_manifestContext ? g_manifestContext.get() : INVALID_HANDLE_VALUE;
 }
 } // namespace
+
+void ReleaseManifestContext() {
+    g_manifestContext.reset();
+}
 
 void SetPluginModule(HINSTANCE module) {
     g_module = module;

@@ -17,6 +17,10 @@ std::wstring ResourceText(uint32_t id);
 // Registers the common-control classes the windows use (tabs, list views); false when that fails.
 bool RegisterCommonControls();
 
+// Releases the activation context of the library's manifest (made again on the next activation); no
+// activation may be in force.
+void ReleaseManifestContext();
+
 // Activates the library's manifest (resource 2) for the lifetime of the object, so that windows and
 // controls created meanwhile use common controls 6 whatever the host's own manifest says.
 class ManifestActivation {

@@ -13,6 +13,7 @@
 #include "ResourceIds.h"
 #include "calc/CalcContext.h"
 #include "output/report/ReportRendering.h"
+#include "platform/win32/Com.h"
 #include "text/Format.h"
 #include "text/StringIds.gen.h"
 #include "ui/win32/Pages.h"
@@ -36,18 +37,13 @@ ReportPageState* State(HWND page) {
     return static_cast<ReportPageState*>(GetPropW(page, kStateProperty));
 }
 
-IWebBrowser2* Browser(HWND page) {
-    return reinterpret_cast<IWebBrowser2*>(
-        SendDlgItemMessageW(page, IDC_REPORT_BROWSER, kWebformBrowser, 0, 0));
+platform::ComPtr<IWebBrowser2> Browser(HWND page) {
+    return platform::ComPtr<IWebBrowser2>::Adopt(reinterpret_cast<IWebBrowser2*>(
+        SendDlgItemMessageW(page, IDC_REPORT_BROWSER, kWebformBrowser, 0, 0)));
 }
 
 bool HasBrowser(HWND page) {
-    IWebBrowser2* browser = Browser(page);
-    if (browser == nullptr) {
-        return false;
-    }
-    browser->Release();
-    return true;
+    return static_cast<bool>(Browser(page));
 }
 
 std::wstring HtmlEscaped(const std::u16string& text) {
@@ -144,12 +140,9 @@ void Initialize(HWND page, LPARAM parameter) {
 }
 
 void RunBrowserCommand(HWND page, OLECMDID command) {
-    IWebBrowser2* browser = Browser(page);
-    if (browser == nullptr) {
-        return;
+    if (const platform::ComPtr<IWebBrowser2> browser = Browser(page)) {
+        browser->ExecWB(command, OLECMDEXECOPT_DODEFAULT, nullptr, nullptr);
     }
-    browser->ExecWB(command, OLECMDEXECOPT_DODEFAULT, nullptr, nullptr);
-    browser->Release();
 }
 
 void EditParameters(HWND page) {

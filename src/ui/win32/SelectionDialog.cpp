@@ -11,6 +11,7 @@
 #include "ResourceIds.h"
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"
+#include "platform/win32/FileTimes.h"
 #include "text/StringIds.gen.h"
 #include "ui/models/SelectionListModel.h"
 #include "ui/win32/AnchorLayout.h"
@@ -24,9 +25,6 @@ namespace {
 constexpr UINT_PTR kSearchTimer = 1;
 constexpr int64_t kDefaultPeriodSeconds = 31536000; // 365 days before now
 constexpr wchar_t kNoFilter[] = L"--------";
-// Seconds between 1601-01-01 (the FILETIME epoch) and 1970-01-01.
-constexpr int64_t kEpochDifferenceSeconds = 11644473600LL;
-constexpr int64_t kFileTimeUnitsPerSecond = 10000000LL;
 
 constexpr AnchoredControl kAnchors[] = {
     {IDC_PAGE_LIST, AnchorAll},
@@ -47,22 +45,14 @@ DialogState& State(HWND dialog) {
 }
 
 int64_t SecondsOf(const SYSTEMTIME& local) {
-    SYSTEMTIME utc{};
-    FILETIME fileTime{};
-    if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !SystemTimeToFileTime(&utc, &fileTime)) {
-        return 0;
-    }
-    const uint64_t units = (static_cast<uint64_t>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
-    return static_cast<int64_t>(units / kFileTimeUnitsPerSecond) - kEpochDifferenceSeconds;
+    int64_t seconds = 0;
+    platform::UnixSecondsOfLocalSystemTime(local, seconds);
+    return seconds;
 }
 
 SYSTEMTIME LocalTimeOf(int64_t seconds) {
-    const uint64_t units = static_cast<uint64_t>(seconds + kEpochDifferenceSeconds) * kFileTimeUnitsPerSecond;
-    const FILETIME fileTime{static_cast<DWORD>(units), static_cast<DWORD>(units >> 32)};
-    SYSTEMTIME utc{};
     SYSTEMTIME local{};
-    FileTimeToSystemTime(&fileTime, &utc);
-    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    platform::LocalSystemTimeOfUnixSeconds(seconds, local);
     return local;
 }
 
@@ -80,12 +70,7 @@ std::wstring LocaleText(LCTYPE type) {
 
 void InitializePickers(HWND dialog) {
     const std::wstring format = LocaleText(LOCALE_SSHORTDATE) + L" " + LocaleText(LOCALE_STIMEFORMAT);
-    FILETIME now{};
-    GetSystemTimeAsFileTime(&now);
-    const int64_t nowSeconds =
-        static_cast<int64_t>(((static_cast<uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime) /
-                             kFileTimeUnitsPerSecond) -
-        kEpochDifferenceSeconds;
+    const int64_t nowSeconds = platform::UnixSecondsNow();
     const int64_t seconds[] = {nowSeconds - kDefaultPeriodSeconds, nowSeconds};
     const int ids[] = {IDC_SELECT_FROM, IDC_SELECT_TO};
     for (int picker = 0; picker < 2; ++picker) {

@@ -11,17 +11,13 @@
 #include <exdispid.h>
 #include <mshtml.h>
 
+#include "platform/LocalTime.h"
+#include "platform/Platform.h"
+#include "platform/TempFiles.h"
+#include "plugin/CallGuard.h"
 #include "ui/win32/WebformWindow.h"
 
 namespace {
-
-constexpr uint32_t kReadyNumberCount = 100000; // ready files are numbered 0 to 99999, as report files
-
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    return length > 0 && length <= MAX_PATH ? std::wstring(buffer, length) : std::wstring();
-}
 
 // The address of a before-navigation event: its second argument, a reference to a variant string.
 std::wstring EventAddress(const VARIANT& argument) {
@@ -44,14 +40,20 @@ bool HtmlEngineAvailable() {
     // CLSID_HTMLDocument, which the import libraries do not carry.
     constexpr CLSID kHtmlDocument = {
         0x25336920, 0x03f9, 0x11cf, {0x8f, 0xd0, 0x00, 0xaa, 0x00, 0x68, 0x6f, 0x13}};
-    IUnknown* document = nullptr;
-    if (FAILED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                reinterpret_cast<void**>(&document))) ||
-        document == nullptr) {
-        return false;
+    platform::ComPtr<IUnknown> document;
+    return SUCCEEDED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                      document.OutVoid())) &&
+           document;
+}
+
+// The connection point of the browser's events on control; empty when it has none.
+platform::ComPtr<IConnectionPoint> EventConnection(IOleObject* control) {
+    const auto container = platform::Query<IConnectionPointContainer>(control, IID_IConnectionPointContainer);
+    platform::ComPtr<IConnectionPoint> point;
+    if (container && FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Out()))) {
+        point.Reset();
     }
-    document->Release();
-    return true;
+    return point;
 }
 
 template <class Part>
@@ -129,36 +131,24 @@ bool TWebf::CreateBrowser() {
     if (!HtmlEngineAvailable()) {
         return false;
     }
-    IOleObject* control = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC, IID_IOleObject,
-                                reinterpret_cast<void**>(&control))) ||
-        control == nullptr) {
+    if (FAILED(
+            CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC, IID_IOleObject, control_.OutVoid())) ||
+        !control_) {
+        control_.Reset();
         return false;
     }
-    control_ = control;
     RECT rectangle = ClientRectangle();
     bool created = SUCCEEDED(control_->SetClientSite(&clientSite_)) &&
                    SUCCEEDED(control_->SetHostNames(L"MyHost", L"MyDoc")) &&
-                   SUCCEEDED(OleSetContainedObject(control_, TRUE)) &&
+                   SUCCEEDED(OleSetContainedObject(control_.Get(), TRUE)) &&
                    SUCCEEDED(control_->DoVerb(OLEIVERB_SHOW, nullptr, &clientSite_, -1, window_, &rectangle));
     if (created) {
-        IConnectionPointContainer* container = nullptr;
-        IConnectionPoint* point = nullptr;
-        created = SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer,
-                                                     reinterpret_cast<void**>(&container))) &&
-                  SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point)) &&
-                  SUCCEEDED(point->Advise(&dispatch_, &sinkCookie_));
-        if (point != nullptr) {
-            point->Release();
-        }
-        if (container != nullptr) {
-            container->Release();
-        }
+        const platform::ComPtr<IConnectionPoint> point = EventConnection(control_.Get());
+        created = point && SUCCEEDED(point->Advise(&dispatch_, &sinkCookie_));
     }
     if (created) {
-        created =
-            SUCCEEDED(control_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_))) &&
-            browser_ != nullptr;
+        browser_ = platform::Query<IWebBrowser2>(control_.Get(), IID_IWebBrowser2);
+        created = static_cast<bool>(browser_);
     }
     if (!created) {
         CloseBrowser();
@@ -167,30 +157,19 @@ bool TWebf::CreateBrowser() {
 }
 
 void TWebf::CloseBrowser() {
-    if (control_ == nullptr) {
+    if (!control_) {
         return;
     }
     if (sinkCookie_ != 0) {
-        IConnectionPointContainer* container = nullptr;
-        if (SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer,
-                                               reinterpret_cast<void**>(&container)))) {
-            IConnectionPoint* point = nullptr;
-            if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
-                point->Unadvise(sinkCookie_);
-                point->Release();
-            }
-            container->Release();
+        if (const platform::ComPtr<IConnectionPoint> point = EventConnection(control_.Get())) {
+            point->Unadvise(sinkCookie_);
         }
         sinkCookie_ = 0;
     }
-    if (browser_ != nullptr) {
-        browser_->Release();
-        browser_ = nullptr;
-    }
+    browser_.Reset();
     control_->Close(OLECLOSE_NOSAVE);
     control_->SetClientSite(nullptr);
-    control_->Release();
-    control_ = nullptr;
+    control_.Reset();
 }
 
 HANDLE TWebf::Ready() {
@@ -198,29 +177,26 @@ HANDLE TWebf::Ready() {
         OutputDebugStringW(L"Webform error: asked for Ready(), but something already is.");
         return readyFile_;
     }
-    const std::wstring folder = TempFolder();
+    const std::u16string folder = platform::TempDirectory();
     if (folder.empty()) {
         return nullptr;
     }
-    const uint32_t start = GetTickCount() / 100;
-    for (uint32_t k = 0; k < kReadyNumberCount; ++k) {
-        wchar_t name[32];
-        wsprintfW(name, L"wbf%lu.html", static_cast<unsigned long>((start + k) % kReadyNumberCount));
-        const std::wstring path = folder + name;
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_TEMPORARY, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            readyFile_ = file;
-            readyPath_ = path;
-            return readyFile_;
-        }
-        // Only a name already taken moves on to the next; a folder that refuses files ends the search.
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            break;
-        }
+    // The name is reserved by creating the file, then opened for writing; a link is never followed.
+    const platform::TickNumberedFile made =
+        platform::CreateTickNumberedFile(folder, u"wbf", u".html", platform::TickCountMilliseconds());
+    if (made.result != platform::NewFileResult::Created) {
+        return nullptr;
     }
-    return nullptr;
+    const std::wstring path(made.path.begin(), made.path.end());
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DeleteFileW(path.c_str());
+        return nullptr;
+    }
+    readyFile_ = file;
+    readyPath_ = path;
+    return readyFile_;
 }
 
 DWORD TWebf::Set(const wchar_t* text) {
@@ -263,62 +239,53 @@ bool TWebf::Go(const std::wstring& address) {
         readyPath_.clear();
     }
     navigationFlags_ = kStartedByProgram | kDocumentPending | kInsideNavigate;
-    if (browser_ != nullptr) {
-        BSTR url = SysAllocString(target.c_str());
+    if (browser_) {
+        const platform::Bstr url(target);
         VARIANT empty;
         VariantInit(&empty);
-        browser_->Navigate(url, &empty, &empty, &empty, &empty);
-        SysFreeString(url);
+        browser_->Navigate(url.Get(), &empty, &empty, &empty, &empty);
         if ((navigationFlags_ & kDocumentPending) == 0) {
             Notify(kWebformDocumentComplete);
         }
     }
     navigationFlags_ &= ~kInsideNavigate;
-    return browser_ != nullptr;
+    return static_cast<bool>(browser_);
 }
 
 void TWebf::Resize(int width, int height) {
-    if (browser_ != nullptr) {
+    if (browser_) {
         browser_->put_Width(width);
         browser_->put_Height(height);
     }
 }
 
 IWebBrowser2* TWebf::Browser() {
-    if (browser_ != nullptr) {
-        browser_->AddRef();
-    }
-    return browser_;
+    return browser_.NewReference();
 }
 
 IUnknown* TWebf::Document() {
-    if (browser_ == nullptr) {
+    if (!browser_) {
         return nullptr;
     }
-    IDispatch* dispatch = nullptr;
-    IHTMLDocument2* document = nullptr;
-    if (SUCCEEDED(browser_->get_Document(&dispatch)) && dispatch != nullptr) {
-        dispatch->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&document));
-        dispatch->Release();
+    platform::ComPtr<IDispatch> dispatch;
+    if (FAILED(browser_->get_Document(dispatch.Out()))) {
+        return nullptr;
     }
-    return document;
+    return platform::Query<IHTMLDocument2>(dispatch.Get(), IID_IHTMLDocument2).Detach();
 }
 
 IUnknown* TWebf::Element(const wchar_t* name) {
-    IUnknown* document = Document();
-    if (document == nullptr || name == nullptr) {
+    const auto document = platform::ComPtr<IUnknown>::Adopt(Document());
+    if (!document || name == nullptr) {
         return nullptr;
     }
-    IHTMLDocument3* document3 = nullptr;
-    IHTMLElement* element = nullptr;
-    if (SUCCEEDED(document->QueryInterface(IID_IHTMLDocument3, reinterpret_cast<void**>(&document3)))) {
-        BSTR id = SysAllocString(name);
-        document3->getElementById(id, &element);
-        SysFreeString(id);
-        document3->Release();
+    const auto document3 = platform::Query<IHTMLDocument3>(document.Get(), IID_IHTMLDocument3);
+    platform::ComPtr<IHTMLElement> element;
+    if (document3) {
+        const platform::Bstr id{std::wstring_view(name)};
+        document3->getElementById(id.Get(), element.Out());
     }
-    document->Release();
-    return element;
+    return element.Detach();
 }
 
 const wchar_t* TWebf::CapturedField(const wchar_t* name) const {
@@ -463,14 +430,12 @@ HRESULT TWebf::TOleInPlaceSite::DeactivateAndUndo() {
     return E_NOTIMPL;
 }
 HRESULT TWebf::TOleInPlaceSite::OnPosRectChange(LPCRECT position) {
-    if (outer->control_ == nullptr || position == nullptr) {
+    if (position == nullptr) {
         return S_OK;
     }
-    IOleInPlaceObject* inPlace = nullptr;
-    if (SUCCEEDED(
-            outer->control_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+    if (const auto inPlace =
+            platform::Query<IOleInPlaceObject>(outer->control_.Get(), IID_IOleInPlaceObject)) {
         inPlace->SetObjectRects(position, position);
-        inPlace->Release();
     }
     return S_OK;
 }
@@ -529,17 +494,21 @@ HRESULT TWebf::TDispatch::GetTypeInfo(UINT, LCID, ITypeInfo**) {
 HRESULT TWebf::TDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
     return E_FAIL;
 }
+// The browser's events: a boundary like a window procedure (the browser cannot unwind an exception),
+// and capturing an address allocates.
 HRESULT TWebf::TDispatch::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                  EXCEPINFO*, UINT*) {
-    switch (member) {
-    case DISPID_BEFORENAVIGATE2:
-        return outer->BeforeNavigate(parameters);
-    case DISPID_DOCUMENTCOMPLETE:
-        outer->DocumentComplete();
-        return S_OK;
-    default:
-        return DISP_E_MEMBERNOTFOUND;
-    }
+    return GuardedCall("WebBrowserEvents", HRESULT{E_FAIL}, [&]() -> HRESULT {
+        switch (member) {
+        case DISPID_BEFORENAVIGATE2:
+            return outer->BeforeNavigate(parameters);
+        case DISPID_DOCUMENTCOMPLETE:
+            outer->DocumentComplete();
+            return S_OK;
+        default:
+            return DISP_E_MEMBERNOTFOUND;
+        }
+    });
 }
 
 HRESULT TWebf::TDocHostUIHandler::ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) {

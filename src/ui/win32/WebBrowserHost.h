@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Com.h"
 #include "ui/win32/WebformFields.h"
 
 class TWebf final : public IUnknown {
@@ -161,8 +162,8 @@ private:
     TOleInPlaceFrame inPlaceFrame_{};
     TDispatch dispatch_{};
     TDocHostUIHandler uiHandler_{};
-    IOleObject* control_ = nullptr;
-    IWebBrowser2* browser_ = nullptr;
+    platform::ComPtr<IOleObject> control_;
+    platform::ComPtr<IWebBrowser2> browser_;
     DWORD sinkCookie_ = 0;
     unsigned navigationFlags_ = 0;
     HANDLE readyFile_ = INVALID_HANDLE_VALUE;

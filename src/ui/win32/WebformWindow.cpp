@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/Com.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/WebBrowserHost.h"
 
@@ -15,21 +16,22 @@ void Create(HWND window, const CREATESTRUCTW& creation) {
     SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL));
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    auto* host = new TWebf(window, scrollBars);
+    auto host = platform::ComPtr<TWebf>::Adopt(new TWebf(window, scrollBars));
     if (!host->CreateBrowser()) {
-        host->Release();
         return;
     }
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    // The window keeps the object's first reference until it is destroyed.
+    TWebf* kept = host.Detach();
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(kept));
     if (creation.lpszName != nullptr && creation.lpszName[0] != L'\0') {
-        host->Go(creation.lpszName);
+        kept->Go(creation.lpszName);
     }
 }
 
 void Destroy(HWND window, TWebf* host) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    host->CloseBrowser();
-    host->Release();
+    const auto kept = platform::ComPtr<TWebf>::Adopt(host);
+    kept->CloseBrowser();
 }
 
 LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 // exception reach the host: a failure is recorded and the documented value returned.
 #include "plugin/PluginExports.h"
 
+#include "entry/UserInterface.h"
 #include "plugin/CallGuard.h"
 #include "plugin/Lifecycle.h"
 
@@ -13,11 +14,21 @@ const PluginInfo* GetPluginInfo() {
 }
 
 int32_t Load(const HostServices* services) {
-    return GuardedCall("Load", int32_t{0}, [services] { return PluginLoad(services); });
+    return GuardedCall("Load", int32_t{0}, [services] {
+        AttachUserInterface();
+        return PluginLoad(services);
+    });
 }
 
 int32_t Unload() {
-    return GuardedCall("Unload", int32_t{0}, [] { return PluginUnload(); });
+    const int32_t result = GuardedCall("Unload", int32_t{0}, [] { return PluginUnload(); });
+    // The frame has closed the window (or failed to); the library is released next either way, so what
+    // the window needed goes now.
+    GuardedCall("Unload", int32_t{0}, [] {
+        DetachUserInterface();
+        return int32_t{0};
+    });
+    return result;
 }
 
 } // extern "C"
