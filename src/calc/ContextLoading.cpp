@@ -27,9 +27,10 @@ int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
     return LoadMixture(context.sources, context.aliases, mixtureName, components);
 }
 
-int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks) {
+int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks,
+                       std::vector<HostPeakRow>* unnamed) {
     return LoadAssayPeaks(context.sources, context.aliases, LibraryAreaCorrection(context.settings), assayId,
-                          peaks);
+                          peaks, unnamed);
 }
 
 int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,

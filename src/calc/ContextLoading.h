@@ -11,6 +11,7 @@
 
 #include "data/AreaSeries.h"
 #include "data/ComponentResult.h"
+#include "data/HostSources.h"
 #include "data/MixtureComponent.h"
 #include "data/PressureCorrection.h"
 
@@ -24,6 +25,7 @@ AreaCorrection LibraryAreaCorrection(const CalcSettings& settings);
 // correction.
 int32_t LoadMixture(const CalcContext& context, std::u16string_view mixtureName,
                     std::vector<MixtureComponent>& components);
-int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks);
+int32_t LoadAssayPeaks(const CalcContext& context, int64_t assayId, std::vector<ComponentResult>& peaks,
+                       std::vector<HostPeakRow>* unnamed = nullptr);
 int32_t LoadAreaSeries(const CalcContext& context, std::span<const int64_t> assayIds,
                        std::vector<AreaSeries>& series);

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "data/ComponentResult.h"
+#include "data/HostSources.h"
 
 struct Measurement {
     int64_t assayId = 0;
     std::vector<ComponentResult> peaks;
+    std::vector<HostPeakRow> unnamedPeaks; // peaks stored without a name, with their corrected areas
 };

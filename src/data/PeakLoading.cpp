@@ -7,6 +7,7 @@
 #include "data/HostSources.h"
 #include "data/PeakGroups.h"
 #include "data/PressureCorrection.h"
+#include "data/ZeroTolerance.h"
 
 namespace {
 // Position of the first record with each identifier. A chromatogram may hold thousands of peaks; a
@@ -31,7 +32,8 @@ private:
 } // namespace
 
 int32_t LoadAssayPeaks(const HostSources& sources, const AliasList& aliases, const AreaCorrection& correction,
-                       int64_t assayId, std::vector<ComponentResult>& peaks) {
+                       int64_t assayId, std::vector<ComponentResult>& peaks,
+                       std::vector<HostPeakRow>* unnamed) {
     const PeakGroupNames groups = MakePeakGroupNames(aliases);
     const double factor = AssayPressureFactor(sources, assayId, correction);
     std::vector<HostPeakRow> rows;
@@ -43,6 +45,10 @@ int32_t LoadAssayPeaks(const HostSources& sources, const AliasList& aliases, con
 
     for (const HostPeakRow& row : rows) {
         if (row.name.empty()) {
+            const double area = correction.correctedArea(row.area, factor);
+            if (unnamed != nullptr && area > kZeroTolerance) {
+                unnamed->push_back(HostPeakRow{row.name, row.time, area, row.height});
+            }
             continue;
         }
         const double area = correction.correctedArea(row.area, factor);
@@ -50,7 +56,14 @@ int32_t LoadAssayPeaks(const HostSources& sources, const AliasList& aliases, con
         if (!group.empty()) {
             const std::u16string groupId(group);
             if (const size_t* position = records.Find(groupId)) {
-                peaks[*position].area += area;
+                ComponentResult& record = peaks[*position];
+                record.area += area;
+                // Peaks integrated by hand may be stored without a time (they come first): the group
+                // takes the time of its first peak that has one.
+                if (!(record.time > kZeroTolerance) && row.time > kZeroTolerance) {
+                    record.time = row.time;
+                    record.height = row.height;
+                }
                 continue;
             }
             records.Add(groupId, peaks.size());

@@ -1,5 +1,7 @@
 #include "GasComposition.h"
 
+#include "Random.h"
+
 namespace sim {
 
 double FractionOf(const GasComposition& gas, std::u16string_view id) {
@@ -38,6 +40,23 @@ GasComposition PipelineGas() {
         {u"hydrogen", 0.0082},
         {u"oxygen", 0.0312},
     };
+    gas.insert(gas.begin(), GasComponent{u"methane", 100.0 - SumOf(gas)});
+    return gas;
+}
+
+GasComposition RandomNaturalGas(Random& random) {
+    GasComposition gas;
+    for (const GasComponent& component : PipelineGas()) {
+        if (component.id == u"methane") {
+            continue;
+        }
+        const bool optional = component.id == u"helium" || component.id == u"hydrogen" ||
+                              component.id == u"oxygen" || component.id == u"n_octane";
+        if (optional && random.Uniform() < 0.25) {
+            continue;
+        }
+        gas.push_back({component.id, component.molarPercent * random.Between(0.6, 1.6)});
+    }
     gas.insert(gas.begin(), GasComponent{u"methane", 100.0 - SumOf(gas)});
     return gas;
 }

@@ -21,4 +21,11 @@ double SumOf(const GasComposition& gas);
 // and n-octane, summing to 100 mol %.
 GasComposition PipelineGas();
 
+class Random;
+
+// A natural gas of the pipeline kind drawn at random: each component other than methane at 0.6 to 1.6
+// times its share in PipelineGas (uniform), the trace components (helium, hydrogen, oxygen) and
+// n-octane left out now and then; methane the balance.
+GasComposition RandomNaturalGas(Random& random);
+
 } // namespace sim

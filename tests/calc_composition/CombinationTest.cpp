@@ -53,6 +53,25 @@ TEST(CombineMeasurements, OneMeasurementGivesOneRowPerPeak) {
     ExpectFreshRest(table[1]);
 }
 
+// A peak integrated by hand may be stored without its time (0): the mean is the other peak's time, not
+// half of it.
+TEST(CombineMeasurements, ATimeMissingFromOneMeasurementIsTheOthers) {
+    const struct {
+        double first;
+        double second;
+        double mean;
+    } cases[] = {{13.8, 0.0, 13.8}, {0.0, 13.9, 13.9}, {0.0, 0.0, 0.0}, {13.8, 14.0, 13.9}};
+    for (const auto& c : cases) {
+        std::vector<ComponentResult> table;
+        CombineMeasurements({MeasurementOf(1, {Peak(u"c7", c.first, 1410.0, 0.0, 0.0118)}),
+                             MeasurementOf(2, {Peak(u"c7", c.second, 1420.0, 0.0, 0.0119)})},
+                            table);
+        ASSERT_EQ(table.size(), 1u);
+        EXPECT_DOUBLE_EQ(table[0].time, c.mean) << c.first << " " << c.second;
+        EXPECT_DOUBLE_EQ(table[0].area, 1415.0);
+    }
+}
+
 TEST(CombineMeasurements, TwoMeasurementsAverageNamesakesAndKeepLoners) {
     std::vector<ComponentResult> table;
     CombineMeasurements(

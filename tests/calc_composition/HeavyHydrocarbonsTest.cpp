@@ -23,7 +23,7 @@ struct Expected {
     double height;
 };
 
-void ExpectPeaks(const std::vector<ComponentResult>& peaks, std::initializer_list<Expected> expected) {
+void ExpectPeaks(const std::vector<ComponentResult>& peaks, const std::vector<Expected>& expected) {
     ASSERT_EQ(peaks.size(), expected.size());
     size_t i = 0;
     for (const Expected& e : expected) {
@@ -83,16 +83,47 @@ TEST(GroupHeavyHydrocarbons, GroupKeepsTimeOfFirstMemberMetWhileItsAreaIsZero) {
     ExpectPeaks(peaks, {{u"c6", 10.3, 11, 2}});
 }
 
-TEST(GroupHeavyHydrocarbons, GroupWithoutRetentionTimeIsNotAppended) {
-    // Members at time 0 are removed and their group, with no time above zero, is dropped as well.
-    std::vector<ComponentResult> peaks = {Peak(u"methane", 2.0, 100, 1), Peak(u"n_heptane", 0.0, 5, 1),
-                                          Peak(u"n_octane", 16.7, 3, 1)};
-    GroupHeavyHydrocarbons(peaks, HeavyGroupMode::C6C7C8);
-    ExpectPeaks(peaks, {{u"methane", 2.0, 100, 1}, {u"c8", 16.7, 3, 1}});
-
-    std::vector<ComponentResult> backFlushed = {Peak(u"n_hexane", 0.0, 5, 1), Peak(u"ethane", 3.0, 50, 1)};
-    GroupHeavyHydrocarbons(backFlushed, HeavyGroupMode::C6Plus);
-    ExpectPeaks(backFlushed, {{u"ethane", 3.0, 50, 1}});
+// Hosts store peaks integrated by hand without a retention time (NULL, read as 0); such peaks come first
+// in order of time. Their area still belongs to the group, which takes the first time there is.
+TEST(GroupHeavyHydrocarbons, PeaksWithoutRetentionTimeKeepTheirGroup) {
+    struct Case {
+        const char* name;
+        HeavyGroupMode mode;
+        std::vector<ComponentResult> peaks;
+        std::vector<Expected> expected;
+    };
+    const Case cases[] = {
+        {"the only member has no time",
+         HeavyGroupMode::C6C7C8,
+         {Peak(u"n_heptane", 0.0, 1410, 0), Peak(u"methane", 2.0, 100, 1), Peak(u"n_octane", 16.7, 3, 1)},
+         {{u"methane", 2.0, 100, 1}, {u"c7", 0.0, 1410, 0}, {u"c8", 16.7, 3, 1}}},
+        {"a later member gives the time",
+         HeavyGroupMode::C6C7C8,
+         {Peak(u"n_heptane", 0.0, 5, 0), Peak(u"methylcyclohexane", 13.0, 2, 1)},
+         {{u"c7", 13.0, 7, 1}}},
+        {"a member with a time but no area still gives the time",
+         HeavyGroupMode::C6Plus,
+         {Peak(u"n_hexane", 0.0, 5, 1), Peak(u"n_heptane", 13.8, 0, 0), Peak(u"ethane", 3.0, 50, 1)},
+         {{u"ethane", 3.0, 50, 1}, {u"c6plus", 13.8, 5, 0}}},
+        {"neither time nor area: nothing to keep",
+         HeavyGroupMode::C6Plus,
+         {Peak(u"n_hexane", 0.0, 0, 0), Peak(u"ethane", 3.0, 50, 1)},
+         {{u"ethane", 3.0, 50, 1}}},
+        {"a time without area is kept as before",
+         HeavyGroupMode::C6C7C8,
+         {Peak(u"n_octane", 16.7, 0, 0)},
+         {{u"c8", 16.7, 0, 0}}},
+        {"areas cancelling to zero without a time",
+         HeavyGroupMode::C6C7C8,
+         {Peak(u"n_hexane", 0.0, 5, 1), Peak(u"cyclohexane", 0.0, -5, 1)},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<ComponentResult> peaks = c.peaks;
+        GroupHeavyHydrocarbons(peaks, c.mode);
+        ExpectPeaks(peaks, c.expected);
+    }
 }
 
 TEST(GroupHeavyHydrocarbons, NoHeavyPeaksLeavesTheListAsItIs) {

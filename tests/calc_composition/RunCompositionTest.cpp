@@ -530,4 +530,26 @@ TEST_F(RunCompositionTest, AnUnidentifiedPeakDoesNotFailTheAcceptabilityOfTwoMea
     EXPECT_EQ(unknown->uncertainty, 0.0);
 }
 
+// Peaks stored without a name, or without a retention time (integrated by hand), are measured areas the
+// composition cannot take in: the journal names each one that has an area, and a missing time is shown
+// as missing rather than as 0.
+TEST_F(RunCompositionTest, PeaksWithoutNameOrTimeAreNamedWithTheirTimeShownAsMissing) {
+    context_.settings.clcDeviceType = 1;
+    const int64_t id = AddChromatogram(host_, {{u"methane", 2.05, 94.0 * Response(u"methane")},
+                                               {u"ethane", 3.46, 6.0 * Response(u"ethane")},
+                                               {u"", 0.0, 3.5},
+                                               {u"", 7.25, 0.0},
+                                               {u"", 8.5, 2.0},
+                                               {u"? Пик 2", 0.0, 40.0}});
+    context_.assays.push_back(ListedAssay(id));
+    ASSERT_EQ(Run(), Status::Ok);
+    ExpectJournal(
+        context_.journal,
+        {{JournalCategory::Comp, LoadMessageText(StringId::UnidentifiedPeakWithoutTime, {u"? Пик 2"})},
+         {JournalCategory::Comp, u"Пик без названия (время удерживания \u2014 мин, площадь 3.5) не "
+                                 u"идентифицирован и не входит в состав газа."},
+         {JournalCategory::Comp, LoadMessageText(StringId::UnnamedPeak, {u"8.500", 2.0})}});
+    EXPECT_NE(RowOf(context_.components, u"? Пик 2"), nullptr);
+}
+
 } // namespace

@@ -138,6 +138,28 @@ TEST_F(PeakLoadingTest, AppendsToTheListAndAddsGroupsIntoRecordsAlreadyThere) {
     EXPECT_EQ(peaks[2].id, u"methane");
 }
 
+// Peaks integrated by hand may be stored without a time (they come first): a group peak takes the time
+// of its first peak that has one, and an unnamed peak with an area is handed back for the journal.
+TEST_F(PeakLoadingTest, PeaksWithoutTimeKeepTheirGroupAndUnnamedAreasAreHandedBack) {
+    const int64_t id = Chromatogram({{u"", 0.0, 5.0, 1.0},
+                                     {u"С7 (обратная продувка)", 0.0, 2.0, 0.0},
+                                     {u"Метан", 2.0, 100.0, 10.0},
+                                     {u"С7", 13.8, 3.0, 1.5},
+                                     {u"", 7.5, 0.0, 0.0},
+                                     {u"", 9.1, 0.25, 0.1}});
+    writer_.reset();
+    UseHostDatabase use(file_);
+    std::vector<ComponentResult> peaks;
+    std::vector<HostPeakRow> unnamed;
+    EXPECT_EQ(LoadAssayPeaks(context_, id, peaks, &unnamed), 2);
+    ExpectPeaks(peaks, {{u"c7", 13.8, 5.0, 1.5}, {u"methane", 2.0, 100.0, 10.0}});
+    ASSERT_EQ(unnamed.size(), 2u);
+    EXPECT_EQ(unnamed[0].time, 0.0);
+    EXPECT_EQ(unnamed[0].area, 5.0);
+    EXPECT_EQ(unnamed[1].time, 9.1);
+    EXPECT_EQ(unnamed[1].area, 0.25);
+}
+
 TEST_F(PeakLoadingTest, AssayIdsNotAboveZeroLoadNothing) {
     Chromatogram({{u"Метан", 2.0, 100.0, 10.0}});
     writer_->Exec(

@@ -1,8 +1,10 @@
 // A laboratory's host database, mutated, through the whole calculation as the window runs it. Two kinds
 // of mutation: values of any type written into any column of any row (what another program or a newer
 // host version may leave), and bytes of the file changed (a damaged file). A run may fail, by a status
-// or by DataBase::SqlException, but must never crash, hang or throw anything else.
+// or by DataBase::SqlException, but must never crash, hang or throw anything else; a run that succeeds
+// must account for every measured peak and certified component (support/MeasurementInvariant.h).
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -13,7 +15,9 @@
 #include "../calc_pipeline/Laboratory.h"
 #include "FuzzSupport.h"
 #include "calc/Stages.h"
+#include "calc/Status.h"
 #include "data/SqlException.h"
+#include "support/MeasurementInvariant.h"
 
 namespace {
 
@@ -130,7 +134,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     }
     CalcContext context = laboratory.context;
     try {
-        (void)RunCalculation(context);
+        if (RunCalculation(context) == Status::Ok) {
+            const std::vector<std::string> lost =
+                testsupport::LostMeasurements(context, testsupport::ReadHostRowsOfRun(context));
+            for (const std::string& line : lost) {
+                std::fprintf(stderr, "lost: %s\n", line.c_str());
+            }
+            fuzz::Require(lost.empty(), "a successful run lost a measured peak or a certified component");
+        }
     } catch (const DataBase::SqlException&) {
         // The window shows the database's message; the run has failed cleanly.
     } catch (...) {

@@ -38,6 +38,10 @@ TEST(Gost34704Rejections, Calc3470420StatusesAndNaN) {
          kMethaneNumberNoHydrocarbon},
         {"only set-aside combustibles", Gas({{u"hydrogen", 50.0}, {u"carbon_monoxide", 50.0}}),
          kMethaneNumberNoHydrocarbon},
+        {"fractions whose sum overflows", Gas({{u"methane", 1e308}, {u"ethane", 1e308}}),
+         kMethaneNumberInvalidInput},
+        {"butane equivalents that overflow", Gas({{u"methane", 1.0}, {u"n_hexane", 1e308}}),
+         kMethaneNumberInvalidInput},
     };
     for (const Case& c : cases) {
         MetanNumber_t result{1.0, 2.0};
@@ -46,6 +50,34 @@ TEST(Gost34704Rejections, Calc3470420StatusesAndNaN) {
             << c.name;
         EXPECT_TRUE(std::isnan(result.first)) << c.name;
         EXPECT_TRUE(std::isnan(result.second)) << c.name;
+    }
+}
+
+// Huge but finite fractions are still proportions of one gas: a success comes with finite methane
+// numbers. The first gas is the one a fuzzing campaign found, whose carbon dioxide share overflowed when
+// multiplied by 100 before the division by the total. Hydrocarbons that are a vanishing share of such a
+// gas are no hydrocarbons.
+TEST(Gost34704Rejections, HugeFractionsGiveFiniteMethaneNumbersOrNone) {
+    struct Case {
+        std::vector<Fraction_t> gas;
+        int status;
+    };
+    const Case cases[] = {
+        {Gas({{u"n_butane", 19.932598039215687},
+              {u"methane", 8.079833984375},
+              {u"n_butane", 20.000000000000099},
+              {u"ethane", 72.770194616146753},
+              {u"n_pentane", 1e300},
+              {u"carbon_dioxide", 3.1753028156680438e307}}),
+         kMethaneNumberNotBalanced},
+        {Gas({{u"methane", 1.5e308}, {u"carbon_dioxide", 1e307}}), kMethaneNumberNotBalanced},
+        {Gas({{u"methane", 90.0}, {u"carbon_dioxide", 1.7e308}}), kMethaneNumberNoHydrocarbon},
+    };
+    for (const Case& c : cases) {
+        MetanNumber_t result{};
+        EXPECT_EQ(Calculate(c.gas, result), c.status) << c.gas.back().fraction;
+        EXPECT_EQ(std::isfinite(result.first), c.status >= 0) << c.gas.back().fraction;
+        EXPECT_EQ(std::isfinite(result.second), c.status >= 0) << c.gas.back().fraction;
     }
 }
 

@@ -12,18 +12,39 @@ struct PeakGroup {
     double area = 0.0;
     double time = 0.0;
     double height = 0.0;
+    int standing = -1; // StandingOf the member that gave the time and height; -1: no member yet
 };
 
+// A host stores a peak integrated by hand without its retention time (NULL or 0).
+bool HasRetentionTime(double time) {
+    return time > kZeroTolerance;
+}
+
+// How well a member stands for its group: one with an area and a retention time best, then one with a
+// retention time, then one with an area.
+int StandingOf(const ComponentResult& peak) {
+    return (HasRetentionTime(peak.time) ? 2 : 0) + (CountsAsZero(peak.area) ? 0 : 1);
+}
+
+// The group takes the time and height of its first member of the best standing; the peaks come in
+// order of time, those without one first.
 void AddMember(PeakGroup& group, const ComponentResult& peak) {
-    if (CountsAsZero(group.area)) {
+    const int standing = StandingOf(peak);
+    if (standing > group.standing) {
         group.time = peak.time;
         group.height = peak.height;
+        group.standing = standing;
     }
     group.area += peak.area;
 }
 
+// A group without a retention time is still a measured amount: it stays while its area is above zero.
+bool IsKept(const PeakGroup& group) {
+    return HasRetentionTime(group.time) || group.area > kZeroTolerance;
+}
+
 // Removes the members (groupOf gives the index of a peak's group, or -1 for a peak that stays) and
-// appends the groups that got a retention time.
+// appends the groups that are kept.
 template <size_t N, typename GroupOf>
 void Regroup(std::vector<ComponentResult>& peaks, std::array<PeakGroup, N> groups, GroupOf groupOf) {
     std::vector<ComponentResult> kept;
@@ -37,7 +58,7 @@ void Regroup(std::vector<ComponentResult>& peaks, std::array<PeakGroup, N> group
         AddMember(groups[static_cast<size_t>(index)], peak);
     }
     for (const PeakGroup& group : groups) {
-        if (!(group.time > kZeroTolerance)) {
+        if (!IsKept(group)) {
             continue;
         }
         ComponentResult record;

@@ -8,8 +8,10 @@
 #include "data/ComponentResult.h"
 #include "data/HeavyGrouping.h"
 
-// Members, chosen by HeavyGroupOf, are removed and their areas added into their group; a group keeps the
-// retention time and height of its first member met while the group's area was still zero, and is
-// appended at the end of the list (in the order c6, c7, c8, or as "c6plus") when that retention time is
+// Members, chosen by HeavyGroupOf, are removed and their areas added into their group; a group takes the
+// retention time and height of its first member that has an area and a retention time (else of its
+// first member with a retention time, else of its first member with an area: the time then stays 0,
+// shown as missing), and is appended at
+// the end of the list (in the order c6, c7, c8, or as "c6plus") when its summed area or its time is
 // above zero.
 void GroupHeavyHydrocarbons(std::vector<ComponentResult>& peaks, HeavyGroupMode mode);

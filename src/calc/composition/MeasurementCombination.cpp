@@ -2,10 +2,22 @@
 
 #include <cmath>
 
+#include "data/ZeroTolerance.h"
+
 namespace {
 // Halves first, so that two values near the largest double do not overflow into infinity.
 double MeanOf(double first, double second) {
     return 0.5 * first + 0.5 * second;
+}
+
+// A peak integrated by hand may have no retention time (0): the row then takes the other measurement's.
+double MeanTime(double first, double second) {
+    const bool firstTimed = first > kZeroTolerance;
+    const bool secondTimed = second > kZeroTolerance;
+    if (firstTimed != secondTimed) {
+        return firstTimed ? first : second;
+    }
+    return MeanOf(first, second);
 }
 
 const ComponentResult* NamesakeIn(const std::vector<ComponentResult>& peaks, const std::u16string& id) {
@@ -31,7 +43,7 @@ ComponentResult RowOfPeak(const ComponentResult& peak) {
 ComponentResult RowOfPair(const ComponentResult& first, const ComponentResult& second) {
     ComponentResult row;
     row.id = first.id;
-    row.time = MeanOf(first.time, second.time);
+    row.time = MeanTime(first.time, second.time);
     row.area = MeanOf(first.area, second.area);
     row.height = MeanOf(first.height, second.height);
     row.molarFraction = MeanOf(first.molarFraction, second.molarFraction);

@@ -14,7 +14,7 @@ int32_t LoadMeasurements(const CalcContext& context, std::span<const int64_t> as
     for (const int64_t assayId : assayIds) {
         Measurement measurement;
         measurement.assayId = assayId;
-        const int32_t loaded = LoadAssayPeaks(context, assayId, measurement.peaks);
+        const int32_t loaded = LoadAssayPeaks(context, assayId, measurement.peaks, &measurement.unnamedPeaks);
         if (loaded < 0) {
             return loaded;
         }

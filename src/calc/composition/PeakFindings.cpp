@@ -8,6 +8,8 @@
 #include "calc/calibration/MethodTableRanges.h"
 #include "calc/composition/LowerLimits.h"
 #include "calc/journal/ContextJournal.h"
+#include "calc/rounding/FixedFormats.h"
+#include "calc/rounding/MissingValue.h"
 #include "data/AliasLookup.h"
 #include "data/ComponentCatalogue.h"
 #include "text/StringIds.gen.h"
@@ -69,9 +71,26 @@ bool CheckPeakCalibrations(CalcContext& context, const std::vector<Measurement>&
 
 void ReportUnidentifiedPeaks(CalcContext& context, const std::vector<ComponentResult>& table) {
     for (const ComponentResult& row : table) {
-        if (IsUnidentifiedPeak(row.id)) {
+        if (!IsUnidentifiedPeak(row.id)) {
+            continue;
+        }
+        // A peak integrated by hand may be stored without its time: no "0.000" for it.
+        if (IsMissingValue(row.time)) {
+            AddMessage(context, JournalCategory::Comp, StringId::UnidentifiedPeakWithoutTime,
+                       {DisplayNameForComponent(context.aliases, row.id)});
+        } else {
             AddMessage(context, JournalCategory::Comp, StringId::UnidentifiedPeak,
                        {DisplayNameForComponent(context.aliases, row.id), row.time});
+        }
+    }
+}
+
+void ReportUnnamedPeaks(CalcContext& context, const std::vector<Measurement>& measurements) {
+    for (const Measurement& measurement : measurements) {
+        for (const HostPeakRow& peak : measurement.unnamedPeaks) {
+            const std::u16string time =
+                IsMissingValue(peak.time) ? std::u16string(kMissingValueText) : FormatFixed(peak.time, 3);
+            AddMessage(context, JournalCategory::Comp, StringId::UnnamedPeak, {time, peak.area});
         }
     }
 }

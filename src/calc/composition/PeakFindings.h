@@ -23,3 +23,7 @@ bool CheckPeakCalibrations(CalcContext& context, const std::vector<Measurement>&
 // Names each unidentified row of the component table with its retention time. Such rows take no part in
 // the acceptability of the two measurements nor in the uncertainties.
 void ReportUnidentifiedPeaks(CalcContext& context, const std::vector<ComponentResult>& table);
+
+// Names each peak of the measurements stored without a name whose area is above zero, with its retention
+// time and area: the composition cannot take it in, but its area was measured.
+void ReportUnnamedPeaks(CalcContext& context, const std::vector<Measurement>& measurements);

@@ -56,6 +56,7 @@ int32_t BuildComponentTable(CalcContext& context, TableKind kind, C6PlusFactor c
     CombineMeasurements(measurements, table);
     if (kind == TableKind::Main) {
         ReportUnidentifiedPeaks(context, table);
+        ReportUnnamedPeaks(context, measurements);
     }
     AddConstantComponents(context.constants, table);
     AssignLowerLimits(context.settings, table);

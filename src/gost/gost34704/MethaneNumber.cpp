@@ -1,5 +1,6 @@
 #include "gost/gost34704/MethaneNumber.h"
 
+#include <cmath>
 #include <limits>
 
 #include "gost/gost34704/Balancing.h"
@@ -25,18 +26,25 @@ MethaneNumberResult CalculateMethaneNumber(const Fraction_t* molarFractions, uns
     if (status != 0) {
         return {status, kNaN, kNaN};
     }
-    if (!(sums.total > kZeroTolerance)) {
+    // Fractions so large that a sum overflows (the butane equivalents weigh up to 5.3 times) have no
+    // shares to compute.
+    bool finiteSums = std::isfinite(sums.total) && std::isfinite(sums.carbonDioxide);
+    for (const double sum : sums.simplified) {
+        finiteSums = finiteSums && std::isfinite(sum);
+    }
+    if (!(sums.total > kZeroTolerance) || !finiteSums) {
         return {kMethaneNumberInvalidInput, kNaN, kNaN};
     }
 
     // Steps 1-2: the simplified mixture in volume %, as SimpleMix gives it from VolumeFraction's output.
+    // The share first: a sum near the largest double times 100 would overflow.
     double simplified[kSimplifiedCount];
     double simplifiedTotal = 0.0;
     for (int i = 0; i < kSimplifiedCount; ++i) {
-        simplified[i] = 100.0 * sums.simplified[i] / sums.total;
+        simplified[i] = 100.0 * (sums.simplified[i] / sums.total);
         simplifiedTotal += simplified[i];
     }
-    const double carbonDioxide = 100.0 * sums.carbonDioxide / sums.total;
+    const double carbonDioxide = 100.0 * (sums.carbonDioxide / sums.total);
     if (!IsValidSimplifiedMixture(simplified)) {
         return {kMethaneNumberNoHydrocarbon, kNaN, kNaN};
     }

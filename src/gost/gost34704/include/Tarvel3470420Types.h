@@ -32,7 +32,8 @@ enum {
     kMethaneNumberBalanced = 0,          // the partial mixtures were brought to one methane number
     kMethaneNumberNotBalanced = 1,       // computed as the volume-weighted mean of the partial mixtures'
                                          // methane numbers without a common value (a gas of one hydrocarbon)
-    kMethaneNumberInvalidInput = -1,     // null pointer, no rows, or a fraction NaN, infinite or negative
+    kMethaneNumberInvalidInput = -1,     // null pointer, no rows, a fraction NaN, infinite or negative, or
+                                         // fractions so large that their sum overflows
     kMethaneNumberUnknownComponent = -2, // an identifier the library does not know
     kMethaneNumberNoHydrocarbon = -3,    // the gas holds no hydrocarbon
 };
