@@ -154,6 +154,26 @@ struct CalcSettings {
     std::u16string expCommand = u"CMD";
     std::u16string expParameters = u"/C move /Y %F C:\\out\\data.xml"; // %F stands for the file
 
+    // The chromatogram selection dialog's last range and filters. Days are local calendar days counted
+    // from 1970-01-01: the range runs from the first second of selFromDay to the last second of
+    // selToDay. selFromDay 0: nothing chosen yet (the 365 days before today); selToDay 0: today, so a
+    // range left ending today still ends today when the dialog opens on a later day. The filters are
+    // kept apart for calibration (and control) and analysis chromatograms, by the texts the lists show.
+    int32_t selFromDay = 0;
+    int32_t selToDay = 0;
+    std::u16string selCalMixture;
+    std::u16string selCalMethod;
+    std::u16string selCalOperator;
+    std::u16string selCalStation;
+    std::u16string selCalPlace;
+    std::u16string selCalSample;
+    std::u16string selAnMixture;
+    std::u16string selAnMethod;
+    std::u16string selAnOperator;
+    std::u16string selAnStation;
+    std::u16string selAnPlace;
+    std::u16string selAnSample;
+
     // A laboratory chromatograph ("Tarvel/clcDeviceType" 0) measures each sample twice: the
     // acceptability of the pair and the second measurement exist only there. A process one measures once.
     bool LaboratoryChromatograph() const { return clcDeviceType == 0; }

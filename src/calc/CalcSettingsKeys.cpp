@@ -125,11 +125,25 @@ constexpr IntSettingKey kIntKeys[] = {
     {u"Tarvel/viewMethaneScaleMnb", &CalcSettings::viewMethaneScaleMnb},
     {u"Tarvel/viewMethaneScaleComp", &CalcSettings::viewMethaneScaleComp},
     {u"Tarvel/expFormat", &CalcSettings::expFormat},
+    {u"Tarvel/selFromDay", &CalcSettings::selFromDay},
+    {u"Tarvel/selToDay", &CalcSettings::selToDay},
 };
 
 const TextSettingKey kTextKeys[] = {
     {u"Tarvel/expCommand", &CalcSettings::expCommand},
     {u"Tarvel/expParameters", &CalcSettings::expParameters},
+    {u"Tarvel/selCalMixture", &CalcSettings::selCalMixture},
+    {u"Tarvel/selCalMethod", &CalcSettings::selCalMethod},
+    {u"Tarvel/selCalOperator", &CalcSettings::selCalOperator},
+    {u"Tarvel/selCalStation", &CalcSettings::selCalStation},
+    {u"Tarvel/selCalPlace", &CalcSettings::selCalPlace},
+    {u"Tarvel/selCalSample", &CalcSettings::selCalSample},
+    {u"Tarvel/selAnMixture", &CalcSettings::selAnMixture},
+    {u"Tarvel/selAnMethod", &CalcSettings::selAnMethod},
+    {u"Tarvel/selAnOperator", &CalcSettings::selAnOperator},
+    {u"Tarvel/selAnStation", &CalcSettings::selAnStation},
+    {u"Tarvel/selAnPlace", &CalcSettings::selAnPlace},
+    {u"Tarvel/selAnSample", &CalcSettings::selAnSample},
 };
 } // namespace
 
