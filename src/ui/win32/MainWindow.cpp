@@ -17,6 +17,7 @@
 #include "text/StringIds.gen.h"
 #include "ui/win32/AnchorLayout.h"
 #include "ui/win32/CalculationRun.h"
+#include "ui/win32/KeyboardRouting.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/MainWindowLayout.h"
 #include "ui/win32/Notices.h"
@@ -28,7 +29,6 @@ namespace {
 
 constexpr int kJournalSectionWidth = 100;
 constexpr int kJournalDescriptionWidth = 600;
-constexpr int kJournalDescriptionColumn = 1;
 
 constexpr AnchoredControl kMainAnchors[] = {
     {IDC_MAIN_TABS, AnchorAll},
@@ -90,9 +90,9 @@ void FillJournal(HWND window, const CalcContext& context) {
         ListView_SetItemText(journal, index, 1, text.data());
         ++row;
     }
+    FitColumns(journal);
     SendMessageW(journal, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(journal, nullptr, TRUE);
-    FitLastColumn(journal, kJournalDescriptionColumn);
 }
 
 void Recalculate(HWND window, MainWindowState& state) {
@@ -106,8 +106,26 @@ void Recalculate(HWND window, MainWindowState& state) {
     }
 }
 
+// The tab control and its page are drawn once per switch: nothing is painted while the old page goes and
+// the new one is created and laid out (a blank page, a half-drawn list, an erased piece of the strip),
+// then everything at once.
+class SuspendedTabRedraw {
+public:
+    explicit SuspendedTabRedraw(HWND tabs) : tabs_(tabs) { SendMessageW(tabs_, WM_SETREDRAW, FALSE, 0); }
+    ~SuspendedTabRedraw() {
+        SendMessageW(tabs_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    SuspendedTabRedraw(const SuspendedTabRedraw&) = delete;
+    SuspendedTabRedraw& operator=(const SuspendedTabRedraw&) = delete;
+
+private:
+    HWND tabs_;
+};
+
 void ShowSelectedPage(HWND window, MainWindowState& state) {
     HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
+    const SuspendedTabRedraw suspended(tabs);
     const int selected = TabCtrl_GetCurSel(tabs);
     const auto pages = MainWindowPages();
     if (selected < 0 || selected >= kMainWindowPageCount) {
@@ -154,7 +172,7 @@ void InitializeJournal(HWND window) {
         ListView_InsertColumn(journal, static_cast<int>(index), &column);
     }
     ListViewSubclass(journal);
-    FitLastColumn(journal, kJournalDescriptionColumn);
+    FitColumns(journal);
 }
 
 void SetIcons(HWND window) {
@@ -196,9 +214,11 @@ void Initialize(HWND window) {
     state.minimum = {bounds.right - bounds.left, bounds.bottom - bounds.top};
     state.laidOut = state.minimum;
     RestorePlacement(window, state.minimum);
+    StartKeyboardRouting(window);
 }
 
 void Close(HWND window) {
+    StopKeyboardRouting(window);
     MainWindowState* state = StateOf(window);
     if (state == nullptr) {
         return;
@@ -206,6 +226,7 @@ void Close(HWND window) {
     DestroyPage(*state);
     SettingsStore::Save(state->context);
     StorePlacement(window);
+    ForgetUserColumnWidths();
 }
 
 void FinalDestruction(HWND window) {
@@ -276,8 +297,7 @@ INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE:
         FitPage(GetDlgItem(window, IDC_MAIN_TABS), state->page);
-        FitLastColumn(GetDlgItem(window, IDC_MAIN_JOURNAL), kJournalDescriptionColumn);
-        return FALSE;
+        return FALSE; // the journal's last column follows the list's size by itself
     case WM_GETMINMAXINFO: {
         auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
         if (state->minimum.cx > 0) {
