@@ -68,6 +68,13 @@ std::u16string WindowTest::Screenshot(HWND window, const std::string& name) {
     return path;
 }
 
+int ScreenDpi(HWND window) {
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+    return dpi;
+}
+
 void ExpectColumnsFit(HWND list, const std::vector<int>& modelWidths) {
     const std::vector<int> widths = ColumnWidths(list);
     const std::vector<int> widest = WidestTexts(list);
@@ -81,7 +88,7 @@ void ExpectColumnsFit(HWND list, const std::vector<int>& modelWidths) {
             continue;
         }
         last = static_cast<int>(column);
-        EXPECT_GE(widths[column], widest[column] + kColumnTextMargin) << column;
+        EXPECT_GE(widths[column], widest[column] + MulDiv(kColumnTextMargin, ScreenDpi(list), 96)) << column;
     }
     RECT client{};
     GetClientRect(list, &client);

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/ProcedureGuard.h"
 
 namespace {
@@ -98,9 +99,9 @@ int AvailableWidth(HWND list) {
 
 // Widest text of a column, header and cells, with the room around it.
 int ContentWidth(HWND list, HDC dc, int column) {
-    int widest = TextWidth(dc, HeaderText(list, column)) + kHeaderPadding;
+    int widest = TextWidth(dc, HeaderText(list, column)) + ScaleToDpi(list, kHeaderPadding);
     if (column == 0 && (GetWindowLongPtrW(ListView_GetHeader(list), GWL_STYLE) & HDS_CHECKBOXES) != 0) {
-        widest += kHeaderCheckBoxWidth;
+        widest += ScaleToDpi(list, kHeaderCheckBoxWidth);
     }
     int imageRoom = 0;
     if (column == 0) {
@@ -109,13 +110,14 @@ int ContentWidth(HWND list, HDC dc, int column) {
             int height = 0;
             if (HIMAGELIST images = ListView_GetImageList(list, kind);
                 images != nullptr && ImageList_GetIconSize(images, &width, &height)) {
-                imageRoom += width + 4;
+                imageRoom += width + ScaleToDpi(list, 4);
             }
         }
     }
     const int rows = ListView_GetItemCount(list);
+    const int cellPadding = ScaleToDpi(list, kCellPadding);
     for (int row = 0; row < rows; ++row) {
-        widest = std::max(widest, TextWidth(dc, CellText(list, row, column)) + kCellPadding + imageRoom);
+        widest = std::max(widest, TextWidth(dc, CellText(list, row, column)) + cellPadding + imageRoom);
     }
     return widest;
 }
@@ -362,7 +364,7 @@ void ForgetUserColumnWidths() {
 void FitLastColumn(HWND list, int column) {
     RECT window{};
     GetWindowRect(list, &window);
-    int available = static_cast<int>(window.right - window.left) - 7;
+    int available = static_cast<int>(window.right - window.left) - ScaleToDpi(list, 7);
     if (ListView_GetItemCount(list) > ListView_GetCountPerPage(list)) {
         available -= GetSystemMetrics(SM_CXVSCROLL);
     }

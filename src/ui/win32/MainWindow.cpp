@@ -17,6 +17,7 @@
 #include "text/StringIds.gen.h"
 #include "ui/win32/AnchorLayout.h"
 #include "ui/win32/CalculationRun.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/KeyboardRouting.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/MainWindowLayout.h"
@@ -45,6 +46,7 @@ struct MainWindowState {
     CalcContext context;
     HWND page = nullptr;
     bool splitting = false;
+    UINT dpi = 96; // the resolution minimum was measured at
 };
 
 MainWindowState* StateOf(HWND window) {
@@ -213,6 +215,7 @@ void Initialize(HWND window) {
     GetWindowRect(window, &bounds);
     state.minimum = {bounds.right - bounds.left, bounds.bottom - bounds.top};
     state.laidOut = state.minimum;
+    state.dpi = WindowDpi(window);
     RestorePlacement(window, state.minimum);
     StartKeyboardRouting(window);
 }
@@ -298,6 +301,24 @@ INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         FitPage(GetDlgItem(window, IDC_MAIN_TABS), state->page);
         return FALSE; // the journal's last column follows the list's size by itself
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another resolution (a host aware of per-monitor resolution): the
+        // minimum follows, the window takes the rectangle the system proposes, the lists refit.
+        const UINT dpi = LOWORD(wParam);
+        if (dpi > 0 && state->dpi > 0) {
+            state->minimum = {MulDiv(state->minimum.cx, static_cast<int>(dpi), static_cast<int>(state->dpi)),
+                              MulDiv(state->minimum.cy, static_cast<int>(dpi), static_cast<int>(state->dpi))};
+            state->dpi = dpi;
+        }
+        const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                     proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        FitColumns(GetDlgItem(window, IDC_MAIN_JOURNAL));
+        if (state->page != nullptr && GetDlgItem(state->page, IDC_PAGE_LIST) != nullptr) {
+            FitColumns(GetDlgItem(state->page, IDC_PAGE_LIST));
+        }
+        return TRUE;
+    }
     case WM_GETMINMAXINFO: {
         auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
         if (state->minimum.cx > 0) {
