@@ -18,13 +18,17 @@ Function UserFunction(const char* name) {
                            : nullptr;
 }
 
-UINT SystemDpi(HWND window) {
-    HDC dc = GetDC(window);
-    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : kDesignDpi;
-    if (dc != nullptr) {
-        ReleaseDC(window, dc);
-    }
-    return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
+// The system's resolution is fixed for the life of the process: asked once.
+UINT SystemDpi() {
+    static const UINT dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int dots = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : kDesignDpi;
+        if (screen != nullptr) {
+            ReleaseDC(nullptr, screen);
+        }
+        return dots > 0 ? static_cast<UINT>(dots) : static_cast<UINT>(kDesignDpi);
+    }();
+    return dpi;
 }
 
 } // namespace
@@ -41,7 +45,7 @@ UINT WindowDpi(HWND window) {
             return dpi;
         }
     }
-    return SystemDpi(window);
+    return SystemDpi();
 }
 
 int ScaleToDpi(HWND window, int pixels96) {
