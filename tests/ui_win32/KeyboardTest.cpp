@@ -105,6 +105,26 @@ TEST_P(KeyboardTest, EnterOnOkAndEscapeCloseTheWindow) {
     EXPECT_FALSE(IsWindow(main));
 }
 
+// In a modal dialog Enter still means OK: its own loop hands it to the dialog manager.
+TEST_P(KeyboardTest, EnterInAModalDialogMeansOk) {
+    constexpr int kSettingsTab = 10;
+    constexpr int kComponentsViewButton = 1161;
+    constexpr int kShowTime = 1052;
+    constexpr wchar_t kCaption[] = L"Представление: Компоненты";
+    SelectTab(main, kSettingsTab);
+    HWND page = CurrentPage(main);
+    bool chosen = false;
+    ASSERT_TRUE(WithModalDialog(page, kComponentsViewButton, kCaption, [&](HWND dialog) {
+        Click(dialog, kShowTime);
+        chosen = Checked(dialog, kShowTime);
+        SetFocus(GetDlgItem(dialog, kShowTime));
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    }));
+    ASSERT_TRUE(IsWindow(main));
+    ASSERT_TRUE(WithModalDialog(page, kComponentsViewButton, kCaption,
+                                [&](HWND dialog) { EXPECT_EQ(Checked(dialog, kShowTime), chosen); }));
+}
+
 INSTANTIATE_TEST_SUITE_P(Hosts, KeyboardTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return info.param ? std::string("WithDialogManager") : std::string("PlainLoop");
