@@ -17,6 +17,7 @@ constexpr int kCellPadding = 16;
 constexpr int kHeaderPadding = 18;
 // The header's check box of a list with check boxes, and a row's state or small image.
 constexpr int kHeaderCheckBoxWidth = 20;
+constexpr int kLastColumnGap = 4;
 
 // Column widths the user dragged, by the kind of dialog that owns the list, the list's id and the column.
 using ColumnKey = std::tuple<LONG_PTR, int, int>;
@@ -84,12 +85,13 @@ int LastShownColumn(HWND list) {
     return -1;
 }
 
-// The width the list leaves for its columns: the client width, less the vertical scroll bar when the
-// rows do not fit (the client area shrinks by it once it shows).
+// The width the list leaves for its columns: the client width less a small gap (a right-aligned header
+// text is otherwise drawn against the border), less the vertical scroll bar when the rows do not fit
+// (the client area shrinks by it once it shows).
 int AvailableWidth(HWND list) {
     RECT client{};
     GetClientRect(list, &client);
-    int available = static_cast<int>(client.right - client.left);
+    int available = static_cast<int>(client.right - client.left) - ScaleToDpi(list, kLastColumnGap);
     if ((GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) == 0 &&
         ListView_GetItemCount(list) > ListView_GetCountPerPage(list)) {
         available -= GetSystemMetrics(SM_CXVSCROLL);
