@@ -3,6 +3,7 @@
 #include "data/DataBaseHandle.h"
 #include "data/DataBaseStatement.h"
 #include "data/SqlTexts.h"
+#include "text/CaseFold.h"
 
 namespace {
 constexpr size_t kReportNameMaxLength = 255; // characters of a station or sampling-point name
@@ -89,6 +90,21 @@ std::vector<std::u16string> QueryOperatorsInPeriod(DataBase::Handle& handle, int
     return QueryTextsInPeriod(handle, HostSql::kOperatorsInPeriod, fromDate, toDate);
 }
 
+std::vector<std::u16string> QueryAllMethods(DataBase::Handle& handle) {
+    DataBase::Statement statement(handle, HostSql::kAllMethods);
+    return ReadTexts(statement);
+}
+
+std::vector<std::u16string> QueryAllMixtures(DataBase::Handle& handle) {
+    DataBase::Statement statement(handle, HostSql::kAllMixtures);
+    return ReadTexts(statement);
+}
+
+std::vector<NamedId> QueryAllOperators(DataBase::Handle& handle) {
+    DataBase::Statement statement(handle, HostSql::kAllOperators);
+    return ReadNamedIds(statement);
+}
+
 int64_t QueryOperatorId(DataBase::Handle& handle, std::u16string_view name) {
     DataBase::Statement statement(handle, HostSql::kOperatorIdByName);
     statement.BindText(1, name);
@@ -142,8 +158,8 @@ std::vector<AssayFound> SearchAssays(DataBase::Handle& handle, const AssaySearch
         }
     }
     if (!search.sample.empty()) {
-        statement.BindText(index++,
-                           std::u16string_view(search.sample).substr(0, HostSql::kSearchSampleMaxLength));
+        statement.BindText(
+            index++, FoldCase(std::u16string_view(search.sample).substr(0, HostSql::kSearchSampleMaxLength)));
     }
     std::vector<AssayFound> found;
     while (statement.Step()) {

@@ -31,6 +31,11 @@ std::vector<std::u16string> QueryMethodsInPeriod(DataBase::Handle& handle, int64
 std::vector<std::u16string> QueryMixturesInPeriod(DataBase::Handle& handle, int64_t fromDate, int64_t toDate);
 std::vector<std::u16string> QueryOperatorsInPeriod(DataBase::Handle& handle, int64_t fromDate,
                                                    int64_t toDate);
+// The distinct methods and mixtures of all assays, ordered, and the operators named by any assay,
+// ordered by name, each with its id: the dialog's filter lists, one query each.
+std::vector<std::u16string> QueryAllMethods(DataBase::Handle& handle);
+std::vector<std::u16string> QueryAllMixtures(DataBase::Handle& handle);
+std::vector<NamedId> QueryAllOperators(DataBase::Handle& handle);
 // The id of the first operator of that name, or -1: the operator filter of the search needs an id while
 // the operator list holds names.
 int64_t QueryOperatorId(DataBase::Handle& handle, std::u16string_view name);
@@ -45,7 +50,8 @@ struct AssaySearch {
     int64_t operatorId = 0; // applied when above 0
     int64_t stationId = 0;  // applied when above 0
     int64_t placeId = 0;    // applied when above 0
-    std::u16string sample;  // part of the sample name; applied when not empty, up to 128 characters
+    std::u16string
+        sample; // part of the sample name in any case; applied when not empty, up to 128 characters
 };
 
 struct AssayFound {

@@ -41,6 +41,15 @@ inline constexpr std::u16string_view kMixturesInPeriod =
 inline constexpr std::u16string_view kOperatorsInPeriod =
     u"SELECT DISTINCT operator.name FROM [assay] LEFT JOIN [operator] ON operator.id = operatorid WHERE date "
     u"BETWEEN ? AND ? ORDER BY operator.name;";
+// The filter lists of the dialog: every value of the chromatograms the search can find (not deleted),
+// whatever the period shown.
+inline constexpr std::u16string_view kAllMethods =
+    u"SELECT DISTINCT method FROM [assay] WHERE isdeleted = 0 ORDER BY method;";
+inline constexpr std::u16string_view kAllMixtures =
+    u"SELECT DISTINCT mixture FROM [assay] WHERE isdeleted = 0 ORDER BY mixture;";
+inline constexpr std::u16string_view kAllOperators =
+    u"SELECT DISTINCT operator.id, operator.name FROM [assay] INNER JOIN [operator] ON operator.id = "
+    u"operatorid WHERE isdeleted = 0 ORDER BY operator.name, operator.id;";
 // The search is this text followed by the conditions of the filters that are set and the order.
 inline constexpr std::u16string_view kSearchBase =
     u"SELECT id, uuid, sample, method, date FROM [assay] WHERE isdeleted = 0 AND iscalibration = ? AND date "
@@ -50,9 +59,12 @@ inline constexpr std::u16string_view kSearchMethod = u" AND method = ?";
 inline constexpr std::u16string_view kSearchOperator = u" AND operatorid = ?";
 inline constexpr std::u16string_view kSearchStation = u" AND stationid = ?";
 inline constexpr std::u16string_view kSearchPlace = u" AND placeid = ?";
-// Formatted before compiling, so the doubled percent signs become the LIKE wildcards.
-inline constexpr std::u16string_view kSearchSample = u" AND sample LIKE '%%'||?||'%%'";
+// The sample filter is a part of the name in any case, Cyrillic and Latin: both sides folded by the
+// connection's function kFoldFunction (the bound text is folded before binding); instr takes it as it is,
+// with no wildcards.
+inline constexpr std::u16string_view kSearchSample = u" AND instr(tarvel_fold(sample), ?) > 0";
 inline constexpr std::u16string_view kSearchOrder = u" ORDER BY date DESC;";
+inline constexpr char kFoldFunction[] = "tarvel_fold";
 inline constexpr size_t kSearchMaxLength = 512;       // characters of the whole search text
 inline constexpr size_t kSearchSampleMaxLength = 128; // characters of the sample filter
 

@@ -2,25 +2,65 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/TempFiles.h"
 #include "text/StringTable.h"
+
+namespace {
+
+constexpr int kExportNameAttempts = 100;
+
+// Only a regular file: a device a path may name stays.
+void RemoveRegularFile(const std::u16string& path) {
+    std::error_code ignored;
+    const std::filesystem::path file(path);
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, ignored))) {
+        std::filesystem::remove(file, ignored);
+    }
+}
+
+} // namespace
 
 std::u16string MakeExportPath(std::u16string_view folder, std::u16string_view extension) {
     const std::u16string directory = folder.empty() ? platform::TempDirectory() : std::u16string(folder);
     if (directory.empty()) {
         return {};
     }
-    std::u16string path = platform::CreateUniqueTempFile(directory, u"EXP");
-    if (path.empty()) {
-        return {};
+    // The reservation is removed once the export is written, after which the system may hand out the
+    // same name again: a name whose export file is still there (a program kept it) is passed over, its
+    // reservation kept until a free one is found so that the system does not offer it again.
+    std::vector<std::u16string> passedOver;
+    std::u16string path;
+    for (int attempt = 0; attempt < kExportNameAttempts; ++attempt) {
+        const std::u16string reserved = platform::CreateUniqueTempFile(directory, u"EXP");
+        if (reserved.empty()) {
+            break;
+        }
+        std::error_code ignored;
+        if (!std::filesystem::exists(std::filesystem::path(reserved + std::u16string(extension)), ignored)) {
+            path = reserved + std::u16string(extension);
+            break;
+        }
+        passedOver.push_back(reserved);
     }
-    path += extension;
-    if (path.size() > kExportPathCapacity) {
+    for (const std::u16string& reserved : passedOver) {
+        RemoveRegularFile(reserved);
+    }
+    if (path.empty() || path.size() > kExportPathCapacity) {
+        if (!path.empty()) {
+            ReleaseExportReservation(path, extension);
+        }
         return {};
     }
     return path;
+}
+
+void ReleaseExportReservation(std::u16string_view path, std::u16string_view extension) {
+    if (path.size() > extension.size()) {
+        RemoveRegularFile(std::u16string(path.substr(0, path.size() - extension.size())));
+    }
 }
 
 ExportFileWriter::ExportFileWriter(const std::u16string& path) {
@@ -61,13 +101,8 @@ ExportWriteResult WriteExportFile(const std::u16string& path, std::string_view b
     }
     writer.Append(bytes);
     if (!writer.Close()) {
-        // A truncated export must not be mistaken for a whole one (a full disk): it is removed. Only a
-        // regular file: a device the path may name stays.
-        std::error_code ignored;
-        const std::filesystem::path file(path);
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(file, ignored))) {
-            std::filesystem::remove(file, ignored);
-        }
+        // A truncated export must not be mistaken for a whole one (a full disk): it is removed.
+        RemoveRegularFile(path);
         return ExportWriteResult::WriteFailed;
     }
     return ExportWriteResult::Written;
@@ -94,5 +129,7 @@ int32_t SaveExportFile(const ExportHost& host, std::u16string_view extension, st
         return ReportExportWrite(host, ExportWriteResult::CannotOpen, writeErrorText);
     }
     path = exportPath;
-    return ReportExportWrite(host, WriteExportFile(exportPath, bytes), writeErrorText);
+    const ExportWriteResult result = WriteExportFile(exportPath, bytes);
+    ReleaseExportReservation(exportPath, extension);
+    return ReportExportWrite(host, result, writeErrorText);
 }

@@ -14,9 +14,12 @@ inline constexpr size_t kExportPathCapacity = 259;
 
 // A unique name that the system makes and reserves in folder (the user's temporary folder when empty)
 // with the prefix "EXP" and its own ".tmp" extension, and extension appended to that whole name
-// ("EXP1F2A.tmp.json"). The reserving empty file stays in place. Empty when no name can be made or the
-// path would be longer than kExportPathCapacity characters.
+// ("EXP1F2A.tmp.json"), never the name of an export file still present. The reserving empty file stays
+// in place until ReleaseExportReservation. Empty when no name can be made or the path would be longer
+// than kExportPathCapacity characters.
 std::u16string MakeExportPath(std::u16string_view folder, std::u16string_view extension);
+// Removes the empty ".tmp" file that reserved the name of the export at path (path less extension).
+void ReleaseExportReservation(std::u16string_view path, std::u16string_view extension);
 
 // A file created for writing bytes, replacing any file of that name. Keeps the first error: after a
 // failed write further appends do nothing, and the caller checks once at the end.
@@ -54,7 +57,8 @@ enum class WriteErrorText { OwnText, SameAsOpen };
 // text for result (see WriteErrorText) and returns 0.
 int32_t ReportExportWrite(const ExportHost& host, ExportWriteResult result, WriteErrorText writeErrorText);
 
-// Makes the path with extension in host.folder, writes bytes there and returns 1 with the path in path;
+// Makes the path with extension in host.folder, writes bytes there, removes the name's reservation and
+// returns 1 with the path in path;
 // on failure shows the error through host.showError (caption "Ошибка") and returns 0. When no name can
 // be made, path keeps what it held and the failure is reported as a file that cannot be created.
 int32_t SaveExportFile(const ExportHost& host, std::u16string_view extension, std::string_view bytes,

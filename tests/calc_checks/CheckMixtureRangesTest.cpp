@@ -117,7 +117,7 @@ TEST_F(CheckMixtureRangesTest, GasOutsideEveryRangeOfItsComponent) {
                    Message(kCalib, StringId::ComponentNotInMixtureRangeTable, {DisplayName(u"argon")})});
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "Компонент \"Этан\" не соответствует требованиям метрологических характеристик стандартных "
-              "образцов состава природного.");
+              "образцов состава природного газа.");
 }
 
 TEST_F(CheckMixtureRangesTest, TheGasFractionChoosesTheRowOfCarbonDioxide) {

@@ -221,7 +221,7 @@ TEST_F(CheckMixturesTest, TypesWithoutRequirementsFailEveryJudgedComponent) {
     }
     EXPECT_EQ(Utf16ToUtf8(context_.journal.entries[0].text),
               "В смеси \"Метан в азоте\" компонент \"Этан\" не соответствует требованиям метрологических "
-              "характеристик стандартных образцов состава природного.");
+              "характеристик стандартных образцов состава природного газа.");
 }
 
 TEST_F(CheckMixturesTest, HexaneIsJudgedAsC6PlusByMethodsBAndC2) {

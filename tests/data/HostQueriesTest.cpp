@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "Databases.h"
 #include "data/DataBaseHandle.h"
@@ -63,6 +64,33 @@ TEST_F(HostQueriesTest, DistinctListsOfAPeriodInOrder) {
     EXPECT_EQ(QueryOperatorId(handle_, u"Сидоров"), -1);
 }
 
+// The filter lists hold every value of the database, whatever the dates; operators with their ids.
+TEST_F(HostQueriesTest, FilterListsOfTheWholeDatabase) {
+    EXPECT_EQ(QueryAllMethods(handle_), QueryMethodsInPeriod(handle_, 0, INT64_MAX));
+    EXPECT_EQ(QueryAllMixtures(handle_), QueryMixturesInPeriod(handle_, 0, INT64_MAX));
+    const std::vector<NamedId> operators = QueryAllOperators(handle_);
+    ASSERT_EQ(operators.size(), 2u);
+    EXPECT_EQ(operators[0].name, u"Иванова А. С.");
+    EXPECT_EQ(operators[1].id, manifest_->operatorIds[1]);
+}
+
+// The sample filter ignores the case of Cyrillic and Latin letters on both sides, and takes "%" and
+// "_" as they are.
+TEST_F(HostQueriesTest, SampleSearchIgnoresLetterCase) {
+    AssaySearch search;
+    search.fromDate = DayStart();
+    search.toDate = DayEnd();
+    const struct {
+        const char16_t* sample;
+        size_t found;
+    } cases[] = {{u"выход", 4u}, {u"ВЫХОД", 4u}, {u"пРОБА ГАЗА, Вход", 4u}, {u"проба", 8u}, {u"%", 0u},
+                 {u"_", 0u},     {u"вых_д", 0u}};
+    for (const auto& test : cases) {
+        search.sample = test.sample;
+        EXPECT_EQ(SearchAssays(handle_, search).size(), test.found) << "case " << (&test - cases);
+    }
+}
+
 TEST_F(HostQueriesTest, SearchTextHasTheFiltersInOrder) {
     AssaySearch search;
     EXPECT_EQ(
@@ -76,10 +104,9 @@ TEST_F(HostQueriesTest, SearchTextHasTheFiltersInOrder) {
     search.placeId = 3;
     search.sample = u"проба";
     const std::u16string text = AssaySearchText(search);
-    EXPECT_EQ(
-        text.substr(text.find(u" AND mixture")),
-        u" AND mixture = ? AND method = ? AND operatorid = ? AND stationid = ? AND placeid = ? AND sample "
-        u"LIKE '%%'||?||'%%' ORDER BY date DESC;");
+    EXPECT_EQ(text.substr(text.find(u" AND mixture")),
+              u" AND mixture = ? AND method = ? AND operatorid = ? AND stationid = ? AND placeid = ? AND "
+              u"instr(tarvel_fold(sample), ?) > 0 ORDER BY date DESC;");
     EXPECT_LE(text.size(), 512u);
 }
 

@@ -56,8 +56,8 @@ const WriterCase kWriters[] = {
     {ExportTxt, BuildTxtExport, u".txt"},
 };
 
-// Each writer leaves "EXP….tmp" + its extension beside the reserving empty "EXP….tmp" and writes
-// exactly its document.
+// Each writer leaves "EXP….tmp" + its extension, exactly its document, and removes the empty "EXP….tmp"
+// that reserved the name: nothing else stays in the folder.
 TEST(ExportWriters, WriteDocumentUnderUniqueExpNameWithExtensionAppended) {
     const CalcContext context = MethodAContext();
     for (const WriterCase& test : kWriters) {
@@ -78,8 +78,10 @@ TEST(ExportWriters, WriteDocumentUnderUniqueExpNameWithExtensionAppended) {
 
         std::filesystem::path reserving = written;
         reserving.replace_extension();
-        EXPECT_TRUE(std::filesystem::exists(reserving));
-        EXPECT_EQ(std::filesystem::file_size(reserving), 0u);
+        EXPECT_FALSE(std::filesystem::exists(reserving));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                                std::filesystem::directory_iterator()),
+                  1);
     }
 }
 

@@ -78,7 +78,7 @@ TEST_F(ReportDocument, HeaderLocationAndParameters) {
                u"Определение состава методом газовой хроматографии с оценкой неопределенности ГОСТ "
                u"31371.7-2020",
                u"Вычисление теплоты сгорания, плотности, относительной плотности и числа Воббе на основе "
-               u"компонентного составапо ГОСТ 31369-2021"}));
+               u"компонентного состава по ГОСТ 31369-2021"}));
 
     const pugi::xml_node location = root.child("location");
     EXPECT_EQ(ChildNames(location), (Names{"title_station", "station", "title_place", "place"}));

@@ -69,7 +69,8 @@ TEST_F(Settings, FreshProfileGivesEveryDefault) {
 }
 
 TEST_F(Settings, EveryScalarKeyIsWrittenAndHasTheDocumentedName) {
-    EXPECT_EQ(BoolSettingKeys().size() + IntSettingKeys().size(), 16u + 94u + 9u);
+    EXPECT_EQ(BoolSettingKeys().size() + IntSettingKeys().size(),
+              16u + 94u + 9u + 2u); // the last two: the selection dialog's range
     CalcContext context;
     SettingsStore::Save(context);
     EXPECT_EQ(host.profile.at(u"Tarvel/clbrCarbonDioxide"), u"1");
@@ -251,6 +252,22 @@ TEST_F(Settings, EachSettingHasAKeyOfItsOwnAndRoundTripsAlone) {
     for (const auto& key : TextSettingKeys()) {
         roundTripAlone(index++, [&](CalcSettings& s) { s.*key.field += u"/другой"; });
     }
+}
+
+// The selection dialog's filters: every text key round-trips, Cyrillic and empty alike.
+TEST_F(Settings, SelectionFiltersSurviveARoundTrip) {
+    CalcContext written;
+    int next = 0;
+    for (const auto& key : TextSettingKeys()) {
+        written.settings.*key.field = next++ % 3 == 0 ? u"" : u"Проба «" + std::u16string(key.key) + u"»";
+    }
+    SettingsStore::Save(written);
+    CalcContext read;
+    SettingsStore::Load(read);
+    for (const auto& key : TextSettingKeys()) {
+        EXPECT_EQ(read.settings.*key.field, written.settings.*key.field) << Utf16ToUtf8(key.key);
+    }
+    EXPECT_EQ(TextSettingKeys().size(), 2u + 12u);
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <functional>
+#include <map>
 
 #include "ModalDialogs.h"
 #include "ModalDriver.h"
@@ -82,7 +85,7 @@ protected:
     void AddBatch(int button, int row) {
         BoxCatcher catcher;
         ASSERT_TRUE(WithModalDialog(page, button, kSelectionCaption, [row](HWND dialog) {
-            NotifyRowClick(GetDlgItem(dialog, 1013), row);
+            ClickRow(GetDlgItem(dialog, 1013), row);
             PressOk(dialog);
         }));
         PumpMessages();
@@ -148,12 +151,12 @@ TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
         SelectRows(results, {0, 1, 2, 3, 4, 5});
         PressOk(dialog);
         EXPECT_TRUE(IsWindowVisible(dialog));
-        NotifyRowClick(results, 2);
+        ClickRow(results, 2);
         EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{2, 3, 4, 5, 6}));
         // Near the end a click picks what is left below it.
-        NotifyRowClick(results, 10);
+        ClickRow(results, 10);
         EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{10, 11}));
-        NotifyRowClick(results, 2);
+        ClickRow(results, 2);
         PressOk(dialog);
         boxes = catcher.boxes;
     }));
@@ -171,7 +174,7 @@ TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
         BoxCatcher catcher;
         ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
             EXPECT_EQ(ColumnTexts(GetDlgItem(dialog, 1013), 0), analysis);
-            NotifyRowClick(GetDlgItem(dialog, 1013), 4);
+            ClickRow(GetDlgItem(dialog, 1013), 4);
             PressOk(dialog);
         }));
         PumpMessages();
@@ -195,11 +198,11 @@ TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
     // The same analysis batch again: notice 275, nothing added.
     AddBatch(kAnalysis, 5);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, L"Вы пытаетесь добавить хроматограммы, который уже есть в списке");
+    EXPECT_EQ(boxes[0].text, L"Вы пытаетесь добавить хроматограммы, которые уже есть в списке");
     EXPECT_EQ(ListView_GetItemCount(list), 10);
     // Cancel adds nothing either.
     EXPECT_TRUE(WithModalDialog(page, kControl, kSelectionCaption, [](HWND dialog) {
-        NotifyRowClick(GetDlgItem(dialog, 1013), 6);
+        ClickRow(GetDlgItem(dialog, 1013), 6);
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_EQ(ListView_GetItemCount(list), 10);
@@ -228,7 +231,7 @@ TEST_F(SelectionTest, KeysOpenTheDialogForEachKindOfBatch) {
                                     [&](HWND dialog) {
                                         HWND results = GetDlgItem(dialog, 1013);
                                         EXPECT_EQ(ColumnTexts(results, 0), listed);
-                                        NotifyRowClick(results, start);
+                                        ClickRow(results, start);
                                         EXPECT_EQ(static_cast<size_t>(SelectedCount(results)), test.count);
                                         PressOk(dialog);
                                     }));
@@ -249,9 +252,9 @@ TEST_F(SelectionTest, BatchesAddedWithinOneSecondAreSelectedAndDeletedApart) {
     AddBatch(kCalibration, 0);
     ASSERT_EQ(ListView_GetItemCount(list), 7);
     const std::vector<std::wstring> uuids = ColumnTexts(list, 1);
-    NotifyRowClick(list, 3);
+    ClickRow(list, 3);
     EXPECT_EQ(SelectedRowsOf(list), (std::vector<int>{2, 3}));
-    NotifyRowClick(list, 5);
+    ClickRow(list, 5);
     EXPECT_EQ(SelectedRowsOf(list), (std::vector<int>{4, 5, 6}));
     SelectRows(list, {1});
     PressCtrlKey(list, 'D');
@@ -261,35 +264,97 @@ TEST_F(SelectionTest, BatchesAddedWithinOneSecondAreSelectedAndDeletedApart) {
     EXPECT_EQ(ColumnTexts(list, 1), (std::vector<std::wstring>(uuids.begin() + 2, uuids.begin() + 4)));
 }
 
+// Clicks as the mouse gives them, to the lists themselves: a second click on a row of a picked or
+// selected batch keeps the whole batch, in the dialog (so OK takes it) and on the page (so the space bar
+// unticks the whole batch, never a part of it).
+TEST_F(SelectionTest, ASecondClickInsideABatchKeepsTheWholeBatch) {
+    Prepare(2, 0); // method В1: batches of five
+    BoxCatcher catcher;
+    ASSERT_TRUE(WithModalDialog(page, kCalibration, kSelectionCaption, [&](HWND dialog) {
+        HWND results = GetDlgItem(dialog, 1013);
+        ClickRow(results, 2);
+        EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{2, 3, 4, 5, 6}));
+        for (int row : {4, 2, 6}) {
+            ClickRow(results, row);
+            EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{2, 3, 4, 5, 6})) << row;
+        }
+        // After Ctrl+A a click picks anew from the clicked row.
+        PressCtrlKey(results, 'A');
+        EXPECT_EQ(SelectedCount(results), ListView_GetItemCount(results));
+        ClickRow(results, 3);
+        EXPECT_EQ(SelectedRowsOf(results), (std::vector<int>{3, 4, 5, 6, 7}));
+        ClickRow(results, 5);
+        Screenshot(dialog, "dialog196_second_click_keeps_batch");
+        PressOk(dialog);
+    }));
+    PumpMessages();
+    EXPECT_TRUE(catcher.boxes.empty());
+    ASSERT_EQ(ListView_GetItemCount(list), 5);
+    AddBatch(kAnalysis, 0);
+    AddBatch(kControl, 0);
+    ASSERT_EQ(ListView_GetItemCount(list), 10); // 0-4 calibration, 5-6 analysis, 7-9 control
+
+    struct Step {
+        const char* name;
+        int row;
+        WPARAM keys;
+        std::vector<int> selected;
+    };
+    const std::vector<Step> steps = {
+        {"click", 8, 0, {7, 8, 9}},
+        {"second click", 9, 0, {7, 8, 9}},
+        {"Ctrl-click adds a batch", 5, MK_CONTROL, {5, 6, 7, 8, 9}},
+        {"Ctrl-click removes a batch", 8, MK_CONTROL, {5, 6}},
+        {"click on the other row of a batch", 6, 0, {5, 6}},
+        {"Shift-click", 3, MK_SHIFT, {0, 1, 2, 3, 4, 5, 6}},
+        {"click after all", 1, 0, {0, 1, 2, 3, 4}},
+    };
+    for (const Step& step : steps) {
+        ClickRow(list, step.row, step.keys);
+        EXPECT_EQ(SelectedRowsOf(list), step.selected) << step.name;
+    }
+    // The space bar after the second click unticks the whole calibration batch.
+    ClickRow(list, 3);
+    PressKey(list, VK_SPACE);
+    EXPECT_EQ(Checks(list),
+              (std::vector<bool>{false, false, false, false, false, true, true, true, true, true}));
+    // A row outside the selection ticked alone brings its batch with it.
+    ListView_SetCheckState(list, 8, FALSE);
+    EXPECT_EQ(Checks(list),
+              (std::vector<bool>{false, false, false, false, false, true, true, false, false, false}));
+    Screenshot(main, "page00_batch_unticked_whole");
+}
+
 TEST_F(SelectionTest, CheckBoxesFollowTheSelectionAndTheHeaderAndSurviveARefresh) {
     Prepare(0, 0);
     AddBatch(kAnalysis, 0);
     AddBatch(kControl, 0);
     ASSERT_EQ(ListView_GetItemCount(list), 5);
     EXPECT_TRUE(HeaderChecked(list));
-    NotifyRowClick(list, 0);
+    ClickRow(list, 0);
     ListView_SetCheckState(list, 0, FALSE);
     EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, true}));
     EXPECT_FALSE(HeaderChecked(list));
-    // A row outside the selection changes alone.
+    // A row outside the selection takes its own batch along, never a part of it.
     ListView_SetCheckState(list, 4, FALSE);
-    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, false, false, false}));
+    ListView_SetCheckState(list, 3, TRUE);
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, true}));
     // Refreshing commits first: the user's exclusions stay.
     SendMessageW(page, WM_COMMAND, MAKEWPARAM(kRefresh, BN_CLICKED), 0);
-    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, true}));
     PressCtrlKey(list, 'R');
-    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_EQ(Checks(list), (std::vector<bool>{false, false, true, true, true}));
     ClickHeaderCheckBox(page, list);
     EXPECT_EQ(Checks(list), std::vector<bool>(5, true));
     EXPECT_TRUE(HeaderChecked(list));
     ClickHeaderCheckBox(page, list);
     EXPECT_EQ(Checks(list), std::vector<bool>(5, false));
     EXPECT_FALSE(HeaderChecked(list));
-    ListView_SetCheckState(list, 2, TRUE);
     SelectRows(list, {});
-    for (int row : {0, 1, 3, 4}) {
-        ListView_SetCheckState(list, row, TRUE);
-    }
+    ListView_SetCheckState(list, 2, TRUE);
+    EXPECT_FALSE(HeaderChecked(list));
+    ListView_SetCheckState(list, 0, TRUE);
     EXPECT_TRUE(HeaderChecked(list));
 }
 
@@ -433,13 +498,13 @@ TEST_F(SelectionTest, EachSearchFilterNarrowsTheResultsToTheMatchingChromatogram
         // The period: the last five hours.
         SYSTEMTIME from{};
         HWND picker = GetDlgItem(dialog, 1095);
-        DateTime_GetSystemtime(picker, &from);
+        GetLocalTime(&from);
         SendMessageW(stations, CB_SETCURSEL, 0, 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1106, CBN_SELCHANGE), reinterpret_cast<LPARAM>(stations));
         FILETIME time{};
         SystemTimeToFileTime(&from, &time);
         ULARGE_INTEGER units{{time.dwLowDateTime, time.dwHighDateTime}};
-        units.QuadPart += (365ULL * 86400 - 5 * 3600 - 60) * 10000000ULL;
+        units.QuadPart -= (5ULL * 3600 + 60) * 10000000ULL;
         time = {units.LowPart, units.HighPart};
         FileTimeToSystemTime(&time, &from);
         DateTime_SetSystemtime(picker, GDT_VALID, &from);
@@ -469,6 +534,111 @@ TEST_F(SelectionTest, EachSearchFilterNarrowsTheResultsToTheMatchingChromatogram
         EXPECT_EQ(ChildRectangle(results).bottom, listBefore.bottom + 80);
         EXPECT_EQ(ChildRectangle(GetDlgItem(dialog, 1105)).left, filter.left);
     }));
+}
+
+std::vector<std::wstring> ComboTexts(HWND dialog, int id) {
+    std::vector<std::wstring> texts;
+    HWND combo = GetDlgItem(dialog, id);
+    for (int item = 0; item < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++item) {
+        wchar_t text[256] = {};
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+SYSTEMTIME PickerTime(HWND dialog, int id) {
+    SYSTEMTIME shown{};
+    DateTime_GetSystemtime(GetDlgItem(dialog, id), &shown);
+    return shown;
+}
+
+// The local date a number of days before today, at the given time of day.
+SYSTEMTIME DaysBefore(int days, WORD hour, WORD minute, WORD second) {
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    today.wHour = 12; // midday: a shift of whole days never crosses a date line twice
+    FILETIME time{};
+    SystemTimeToFileTime(&today, &time);
+    ULARGE_INTEGER units{{time.dwLowDateTime, time.dwHighDateTime}};
+    units.QuadPart -= static_cast<ULONGLONG>(days) * 86400ULL * 10000000ULL;
+    time = {units.LowPart, units.HighPart};
+    SYSTEMTIME day{};
+    FileTimeToSystemTime(&time, &day);
+    day.wHour = hour;
+    day.wMinute = minute;
+    day.wSecond = second;
+    day.wMilliseconds = 0;
+    day.wDayOfWeek = 0;
+    return day;
+}
+
+std::string DateText(const SYSTEMTIME& time) {
+    char text[40] = {};
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.wYear, time.wMonth, time.wDay,
+                  time.wHour, time.wMinute, time.wSecond);
+    return text;
+}
+
+// The dialog opens on the first second of the day 365 days back and the last second of today, lists
+// every method and mixture of the database (the one of 400 days back too), finds samples in any case,
+// and opens again on its last range (whole days) and filters, also after the window is reopened.
+TEST_F(SelectionTest, RemembersItsRangeAndFiltersAndSearchesSamplesInAnyCase) {
+    Prepare(0, 0);
+    const std::vector<std::wstring> abcde = Expected(
+        false, [](const sim::AssayRow& row) { return row.sample.find(u"abcde") != std::u16string::npos; });
+    const std::vector<std::wstring> abcdeMethod1 = Expected(false, [](const sim::AssayRow& row) {
+        return row.sample.find(u"abcde") != std::u16string::npos && row.method == u"Метод 1";
+    });
+    ASSERT_FALSE(abcdeMethod1.empty());
+    ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, [&](HWND dialog) {
+        EXPECT_EQ(DateText(PickerTime(dialog, 1095)), DateText(DaysBefore(365, 0, 0, 0)));
+        EXPECT_EQ(DateText(PickerTime(dialog, 1096)), DateText(DaysBefore(0, 23, 59, 59)));
+        EXPECT_EQ(ComboTexts(dialog, 1112),
+                  (std::vector<std::wstring>{L"--------", L"Метод 1", L"Метод 2", L"Метод прежний"}));
+        const std::vector<std::wstring> mixtures = ComboTexts(dialog, 1093);
+        EXPECT_NE(std::find(mixtures.begin(), mixtures.end(), L"СО-прежняя"), mixtures.end());
+        for (const wchar_t* typed : {L"ГАЗ ABCDE", L"газ AbCdE", L"Газ abcde"}) {
+            SetText(dialog, 1105, typed);
+            PumpFor(700);
+            EXPECT_EQ(ColumnTexts(GetDlgItem(dialog, 1013), 0), abcde) << Narrow(typed);
+        }
+        SelectComboIndex(dialog, 1112, 1);
+        // The user picks a first day; the time of day it carries does not count.
+        HWND picker = GetDlgItem(dialog, 1095);
+        SYSTEMTIME from = DaysBefore(3, 13, 45, 0);
+        DateTime_SetSystemtime(picker, GDT_VALID, &from);
+        NMDATETIMECHANGE change{};
+        change.nmhdr = {picker, 1095, static_cast<UINT>(DTN_DATETIMECHANGE)};
+        change.st = from;
+        SendMessageW(dialog, WM_NOTIFY, 1095, reinterpret_cast<LPARAM>(&change));
+        PumpFor(700);
+        Screenshot(dialog, "dialog196_cyrillic_search");
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }));
+    const auto remembered = [&](HWND dialog) {
+        EXPECT_EQ(DateText(PickerTime(dialog, 1095)), DateText(DaysBefore(3, 0, 0, 0)));
+        EXPECT_EQ(DateText(PickerTime(dialog, 1096)), DateText(DaysBefore(0, 23, 59, 59)));
+        EXPECT_EQ(Text(dialog, 1105), L"Газ abcde");
+        EXPECT_EQ(ComboSelection(dialog, 1112), L"Метод 1");
+        EXPECT_EQ(ColumnTexts(GetDlgItem(dialog, 1013), 0), abcdeMethod1);
+    };
+    ASSERT_TRUE(WithModalDialog(page, kAnalysis, kSelectionCaption, remembered));
+    // Calibration chromatograms keep filters of their own; the range is shared.
+    ASSERT_TRUE(WithModalDialog(page, kCalibration, kSelectionCaption, [&](HWND dialog) {
+        EXPECT_EQ(DateText(PickerTime(dialog, 1095)), DateText(DaysBefore(3, 0, 0, 0)));
+        EXPECT_EQ(Text(dialog, 1105), L"");
+        EXPECT_EQ(ComboSelection(dialog, 1112), L"--------");
+    }));
+    SendMessageW(main, WM_COMMAND, IDOK, 0);
+    PumpMessages();
+    std::map<std::u16string, std::u16string>& profile = hosted->Host().Host().profile;
+    EXPECT_EQ(profile[u"Tarvel/selAnSample"], u"Газ abcde");
+    EXPECT_EQ(profile[u"Tarvel/selAnMethod"], u"Метод 1");
+    EXPECT_EQ(profile[u"Tarvel/selToDay"], u"0"); // today, whatever day the window opens on
+    main = Open();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WithModalDialog(CurrentPage(main), kAnalysis, kSelectionCaption, remembered));
 }
 
 std::wstring LocaleFormat(LCTYPE type) {

@@ -73,8 +73,9 @@ TEST_F(ConstantsPageTest, AddingAComponentTwiceShowsNotice185AndTypedDecimalsSur
         Screenshot(dialog, "constant_entry_dialog");
         EXPECT_EQ(ComboSelection(dialog, IDC_ENTRY_COMPONENT), L"вода");
         EXPECT_EQ(Text(dialog, IDC_ENTRY_FRACTION), L"0");
-        SetText(dialog, IDC_ENTRY_FRACTION, L"0.0004");
-        SetText(dialog, IDC_ENTRY_UNCERTAINTY, L"0.00000004");
+        // A decimal comma, as Russian users type it, is stored and shown with a point.
+        SetText(dialog, IDC_ENTRY_FRACTION, L"0,0004");
+        SetText(dialog, IDC_ENTRY_UNCERTAINTY, L" 0,00000004 ");
         Click(dialog, IDOK);
     });
     Click(CurrentPage(main), IDC_PAGE_ADD);
@@ -86,7 +87,7 @@ TEST_F(ConstantsPageTest, AddingAComponentTwiceShowsNotice185AndTypedDecimalsSur
         ASSERT_EQ(catcher.boxes.size(), 1u);
         EXPECT_EQ(catcher.boxes[0].caption, L"Предупреждение");
         EXPECT_EQ(catcher.boxes[0].text,
-                  L"Вы пытаетесь добавить компонент \"water\", который уже есть в списке.");
+                  L"Вы пытаетесь добавить компонент \"вода\", который уже есть в списке.");
     }
     EXPECT_EQ(Rows(PageList(main)),
               (std::vector<std::vector<std::wstring>>{{L"вода", L"0.0004", L"0.00000004"}}));
@@ -111,7 +112,8 @@ TEST_F(ConstantsPageTest, NumbersTheStoreCannotKeepAreRefusedWithTheirNotices) {
     const Refused refused[] = {
         {L"abc", L"0.1", L"Значение \"abc\" не является числом."},
         {L"", L"0.1", L"Значение \"\" не является числом."},
-        {L"0,5", L"0.1", L"Значение \"0,5\" не является числом."},
+        {L"0,5,1", L"0.1", L"Значение \"0,5,1\" не является числом."},
+        {L"0.5", L"0,1.", L"Значение \"0,1.\" не является числом."},
         {L"1e-5", L"0.1", L"Значение \"1e-5\" не является числом."},
         {L"-1", L"0.1", L"Значение \"-1\" не может быть отрицательным."},
         {L"0.5", L"-0.01", L"Значение \"-0.01\" не может быть отрицательным."},

@@ -32,10 +32,10 @@ std::string FileBytes(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::wstring> ExportFiles(const std::wstring& folder) {
+std::vector<std::wstring> ExportFiles(const std::wstring& folder, const wchar_t* pattern = L"EXP*.json") {
     std::vector<std::wstring> files;
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"EXP*.json").c_str(), &found);
+    HANDLE search = FindFirstFileW((folder + pattern).c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             files.push_back(folder + found.cFileName);
@@ -53,7 +53,7 @@ protected:
         temp = std::wstring(folder.begin(), folder.end()) + L"temp dir\\";
         CreateDirectoryW(temp.c_str(), nullptr);
         // The scratch folder outlives a run: start without the files of the last one.
-        for (const std::wstring& file : ExportFiles(temp)) {
+        for (const std::wstring& file : ExportFiles(temp, L"EXP*")) {
             DeleteFileW(file.c_str());
         }
         DeleteFileW((std::wstring(folder.begin(), folder.end()) + L"received.json").c_str());
@@ -108,6 +108,8 @@ TEST_F(ExportPageTest, HandsTheWrittenFileToTheNamedProgramAndKeepsItsChoices) {
     EXPECT_TRUE(Export().empty());
     const std::vector<std::wstring> written = ExportFiles(temp);
     ASSERT_EQ(written.size(), 1u);
+    // The empty "EXP….tmp" that reserved the name is gone once the export is written.
+    EXPECT_EQ(ExportFiles(temp, L"EXP*"), written);
     for (int wait = 0; wait < 300 && GetFileAttributesW(received.c_str()) == INVALID_FILE_ATTRIBUTES;
          ++wait) {
         PumpFor(50);

@@ -84,10 +84,54 @@ TEST_F(WindowTest, OpensOnPageZeroWithAnEmptyJournalAndAGreenStrip) {
     EXPECT_EQ(windows, 1);
 }
 
+std::vector<bool> Checks(HWND list) {
+    std::vector<bool> checks;
+    for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+        checks.push_back(ListView_GetCheckState(list, row) != 0);
+    }
+    return checks;
+}
+
+// The demo's list: three calibration, three control and two analysis chromatograms.
+const std::vector<bool> kBatchUnticked = {false, false, false, true, true, true, true, true};
+
+// No analysis ticked: the run has no composition to show, and the window says why instead of a silent
+// green strip over an empty components page.
+TEST_F(WindowTest, ARunWithoutATickedAnalysisSaysSo) {
+    HWND main = Open();
+    ASSERT_NE(main, nullptr);
+    const std::wstring reason =
+        L"Не отмечена ни одна хроматограмма анализа: состав газа не рассчитан. Отметьте "
+        L"хроматограммы анализа на странице «Хроматограммы».";
+    ListView_SetCheckState(PageList(main), 7, FALSE); // the analysis batch, rows 6 and 7
+    ASSERT_EQ(Checks(PageList(main)), (std::vector<bool>{true, true, true, true, true, true, false, false}));
+    {
+        BoxCatcher catcher;
+        SelectTab(main, 2);
+    }
+    const auto journal = Rows(JournalList(main));
+    ASSERT_FALSE(journal.empty());
+    EXPECT_EQ(journal.back(), (std::vector<std::wstring>{L"Общая", reason})); // category GENERAL
+    EXPECT_EQ(StripColour(main), kRed);
+    const auto rows = Rows(PageList(main));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0], reason);
+    Screenshot(main, "page02_components_without_analysis");
+    // Ticked again: the composition, no such line.
+    SelectTab(main, 0);
+    ListView_SetCheckState(PageList(main), 6, TRUE);
+    SelectTab(main, 2);
+    EXPECT_GT(ListView_GetItemCount(PageList(main)), 1);
+    for (const auto& row : Rows(JournalList(main))) {
+        EXPECT_NE(row.back(), reason);
+    }
+}
+
 TEST_F(WindowTest, PageZeroCommitsItsCheckBoxesWhenLeftAndTheWindowSavesThem) {
     HWND main = Open();
     ASSERT_NE(main, nullptr);
-    ASSERT_GT(ListView_GetItemCount(PageList(main)), 1);
+    ASSERT_GT(ListView_GetItemCount(PageList(main)), 3);
+    // Rows 0-2 are the calibration batch, 3-5 the control batch: unticking row 1 unticks its batch.
     ListView_SetCheckState(PageList(main), 1, FALSE);
     // Хроматограммы → Настройки (input to input: no run) → back: the page shows what it committed.
     {
@@ -96,16 +140,14 @@ TEST_F(WindowTest, PageZeroCommitsItsCheckBoxesWhenLeftAndTheWindowSavesThem) {
         SelectTab(main, 0);
         EXPECT_TRUE(catcher.boxes.empty());
     }
-    EXPECT_TRUE(ListView_GetCheckState(PageList(main), 0));
-    EXPECT_FALSE(ListView_GetCheckState(PageList(main), 1));
+    EXPECT_EQ(Checks(PageList(main)), kBatchUnticked);
     SendMessageW(main, WM_COMMAND, IDOK, 0);
     PumpMessages();
     ASSERT_FALSE(IsWindow(main));
     // Saved with the settings: the next window shows it too.
     main = Open();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(ListView_GetCheckState(PageList(main), 0));
-    EXPECT_FALSE(ListView_GetCheckState(PageList(main), 1));
+    EXPECT_EQ(Checks(PageList(main)), kBatchUnticked);
 }
 
 // Boxes 231 count the runs: on a database that cannot be read every run fails.

@@ -3,6 +3,8 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include "UiDriver.h"
+
 namespace ui {
 namespace {
 
@@ -81,16 +83,23 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-void NotifyRowClick(HWND list, int row) {
-    NMITEMACTIVATE click{};
-    click.hdr.hwndFrom = list;
-    click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
-    click.hdr.code = NM_CLICK;
-    click.iItem = row;
-    // The click itself selects the row alone.
-    ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    SendMessageW(GetParent(list), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+void ClickRow(HWND list, int row, WPARAM keys) {
+    RECT rectangle{};
+    ListView_GetItemRect(list, row, &rectangle, LVIR_LABEL);
+    const LPARAM point =
+        MAKELPARAM((rectangle.left + rectangle.right) / 2, (rectangle.top + rectangle.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, keys, point);
+    PumpMessages();
+}
+
+void PressKey(HWND window, UINT key) {
+    SendMessageW(window, WM_KEYDOWN, key, 1);
+    if (key == VK_SPACE) {
+        SendMessageW(window, WM_CHAR, L' ', 1);
+    }
+    SendMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    PumpMessages();
 }
 
 } // namespace ui

@@ -26,7 +26,10 @@ bool WithModalWindow(const std::function<void()>& open, const std::function<bool
 // Runs the thread's messages for the given time (timers included).
 void PumpFor(DWORD milliseconds);
 
-// The notification a click on a row of a list view sends to its parent.
-void NotifyRowClick(HWND list, int row);
+// A left click on a row of a list view as the mouse gives it: button down and up at the middle of the
+// row's first cell, to the list itself; keys are MK_CONTROL and MK_SHIFT held with it.
+void ClickRow(HWND list, int row, WPARAM keys = 0);
+// A key pressed and released in a window (the space bar also types its character).
+void PressKey(HWND window, UINT key);
 
 } // namespace ui

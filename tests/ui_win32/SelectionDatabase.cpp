@@ -45,6 +45,8 @@ SelectionDatabase MakeSelectionDatabase(const std::u16string& path, int64_t now)
     }
     sim::AssayRow old;
     old.uuid = u"uuid-old";
+    old.method = u"Метод прежний";
+    old.mixture = u"СО-прежняя";
     old.date = now - 400 * 86400;
     writer.AddAssay(old);
     sim::AssayRow deleted;

@@ -26,7 +26,8 @@ struct SelectionDatabase {
 };
 
 // Calibration and analysis chromatograms alternate, one an hour back from now; one more analysis lies
-// 400 days back and one is marked deleted, both outside every search of the dialog.
+// 400 days back (method "Метод прежний", mixture "СО-прежняя") and one is marked deleted, both outside
+// every search of the dialog's default range.
 SelectionDatabase MakeSelectionDatabase(const std::u16string& path, int64_t now);
 
 // The profile of an empty chromatogram list with the given calibration method and chromatograph type.

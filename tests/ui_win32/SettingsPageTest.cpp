@@ -218,7 +218,7 @@ TEST_F(SettingsPageTest, AViewChangeShowsOnTheComponentsPageTheNextTimeItIsSelec
     for (const PageColumn& column : table.columns) {
         widths.push_back(column.widthPixels);
     }
-    EXPECT_EQ(ColumnWidths(list), widths);
+    ExpectColumnsFit(list, widths);
     const auto rows = Rows(list);
     ASSERT_EQ(rows.size(), table.rows.size());
     for (size_t row = 0; row < rows.size(); ++row) {

@@ -1,5 +1,7 @@
 #include "UiDriver.h"
 
+#include <algorithm>
+
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
@@ -168,6 +170,29 @@ void SelectTab(HWND main, int index) {
     header.code = static_cast<UINT>(TCN_SELCHANGE);
     SendMessageW(main, WM_NOTIFY, 1001, reinterpret_cast<LPARAM>(&header));
     PumpMessages();
+}
+
+std::vector<int> WidestTexts(HWND list) {
+    std::vector<int> widest(static_cast<size_t>(ColumnCount(list)), 0);
+    HDC dc = GetDC(list);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const auto measure = [dc](const std::wstring& text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    const std::vector<std::wstring> headers = HeaderTexts(list);
+    for (size_t column = 0; column < widest.size() && column < headers.size(); ++column) {
+        widest[column] = measure(headers[column]);
+    }
+    for (const auto& row : Rows(list)) {
+        for (size_t column = 0; column < widest.size() && column < row.size(); ++column) {
+            widest[column] = std::max(widest[column], measure(row[column]));
+        }
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return widest;
 }
 
 int ColumnCount(HWND list) {

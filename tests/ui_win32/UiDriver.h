@@ -77,6 +77,10 @@ std::vector<std::wstring> HeaderTexts(HWND list);
 std::vector<std::vector<std::wstring>> Rows(HWND list);
 int RowImage(HWND list, int row);
 void SelectRows(HWND list, const std::vector<int>& rows);
+// Per column, the width in pixels of its widest text, header and cells alike, in the list's own font.
+std::vector<int> WidestTexts(HWND list);
+// Room a column needs beside its widest text so that nothing is cut (the list's label margins).
+inline constexpr int kColumnTextMargin = 12;
 int SelectedCount(HWND list);
 
 // Counts the messages a window receives while it lives (the window's procedure is replaced for that time):

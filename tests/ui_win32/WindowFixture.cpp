@@ -68,4 +68,33 @@ std::u16string WindowTest::Screenshot(HWND window, const std::string& name) {
     return path;
 }
 
+int ScreenDpi(HWND window) {
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+    return dpi;
+}
+
+void ExpectColumnsFit(HWND list, const std::vector<int>& modelWidths) {
+    const std::vector<int> widths = ColumnWidths(list);
+    const std::vector<int> widest = WidestTexts(list);
+    ASSERT_EQ(widths.size(), modelWidths.size());
+    int last = -1;
+    int total = 0;
+    for (size_t column = 0; column < widths.size(); ++column) {
+        total += widths[column];
+        if (modelWidths[column] == 0) {
+            EXPECT_EQ(widths[column], 0) << column;
+            continue;
+        }
+        last = static_cast<int>(column);
+        EXPECT_GE(widths[column], widest[column] + MulDiv(kColumnTextMargin, ScreenDpi(list), 96)) << column;
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    if (last >= 0) {
+        EXPECT_GE(total, client.right - GetSystemMetrics(SM_CXVSCROLL));
+    }
+}
+
 } // namespace ui

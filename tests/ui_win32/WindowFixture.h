@@ -17,6 +17,13 @@ namespace ui {
 // refreshed as page 0 refreshes them, then the calculation.
 CalcContext CalculateLikeTheWindow(const std::u16string& profilePath, const std::u16string& databasePath);
 
+// The dots per inch the screen shows a window at.
+int ScreenDpi(HWND window);
+
+// Hidden columns (width 0 in the model) stay at 0; every shown one holds its widest text, header and
+// cells, in the list's font with the list's margins; the last shown one reaches the list's right edge.
+void ExpectColumnsFit(HWND list, const std::vector<int>& modelWidths);
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -6,7 +6,18 @@
 #include "text/CaseFold.h"
 #include "text/StringIds.gen.h"
 
+bool IsDecimalSeparator(char16_t c) {
+    return c == u'.' || c == u',';
+}
+
 std::optional<int32_t> ParseViewDecimals(std::u16string_view text) {
+    // A whole number written with a separator and zeros after it ("4,0", "4.") is that number.
+    if (const size_t separator = text.find_first_of(u".,"); separator != std::u16string_view::npos) {
+        if (text.substr(separator + 1).find_first_not_of(u'0') != std::u16string_view::npos) {
+            return std::nullopt;
+        }
+        text = text.substr(0, separator);
+    }
     if (text.empty() || text.size() > 2) {
         return std::nullopt;
     }
@@ -71,8 +82,10 @@ std::optional<TypedNumber> ParseConstantNumber(std::u16string_view text, bool fr
         const char16_t c = number[i];
         if (c == u'-' && i == 0) {
             negative = true;
-        } else if (c == separator && separatorAt == std::u16string_view::npos) {
+        } else if (IsDecimalSeparator(c) && separatorAt == std::u16string_view::npos) {
             separatorAt = i;
+            ascii.push_back(static_cast<char>(separator)); // the runtime reads its own separator
+            continue;
         } else if (c >= u'0' && c <= u'9') {
             ++digits;
         } else {

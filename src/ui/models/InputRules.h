@@ -13,7 +13,12 @@
 #include "calc/CalcSettings.h" // kMaxViewDecimals
 #include "data/ComponentCatalogue.h"
 
-// The decimals typed in a view dialog: digits only, 0 to kMaxViewDecimals; nullopt otherwise.
+// Russian users type a decimal comma, others a point: both separate the decimals of a typed number,
+// which is kept as a number (and so stored with a point) whichever was typed.
+bool IsDecimalSeparator(char16_t c);
+
+// The decimals typed in a view dialog: digits only, 0 to kMaxViewDecimals, optionally followed by a
+// decimal separator and zeros ("4,0"); nullopt otherwise.
 std::optional<int32_t> ParseViewDecimals(std::u16string_view text);
 
 // A field of a stored list value: refused when it holds "/" (the store's separator).
@@ -27,7 +32,7 @@ uint32_t CheckListValueLength(size_t length);
 uint32_t CheckAlias(const AliasList& aliases, size_t row, std::u16string_view alias);
 
 // A number typed for a constant component: optional spaces, digits with at most one decimal
-// separator, at most kMaxViewDecimals decimals.
+// separator (comma or point), at most kMaxViewDecimals decimals.
 struct TypedNumber {
     double value = 0.0;
     int32_t decimals = 0; // characters after the separator, 0 when there is none

@@ -7,3 +7,6 @@
 struct CalcContext;
 
 int32_t RunCalculationForWindow(CalcContext& context);
+
+// Whether an analysis chromatogram takes part in the next run: without one there is no composition.
+bool HasTickedAnalysis(const CalcContext& context);

@@ -17,6 +17,7 @@
 #include "text/StringIds.gen.h"
 #include "ui/models/AssayBatches.h"
 #include "ui/models/AssayListModel.h"
+#include "ui/models/BatchSelection.h"
 #include "ui/models/PeakTablesText.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/Notices.h"
@@ -124,6 +125,7 @@ void AddBatch(HWND page, CalcContext& context, AssayRole role) {
     SelectionRequest request;
     request.calibration = role != AssayRole::Analysis;
     request.count = RequiredBatchSize(context.settings, role);
+    request.settings = &context.settings;
     if (!RunSelectionDialog(page, request)) {
         SetFocus(List(page));
         return;
@@ -149,20 +151,24 @@ void DeleteSelectedBatches(HWND page, CalcContext& context) {
     FillList(page, context);
 }
 
-// A click selects the whole batch of the clicked row: the rows of its group stamp and role.
-void SelectBatchOfRow(HWND page, const CalcContext& context, int row) {
-    const Assay* clicked = RecordOfRow(context, row);
-    if (clicked == nullptr) {
-        return;
+// Each row's batch: the group stamp and role of its record (a row without a record is a batch alone).
+std::vector<uint64_t> BatchOfRows(HWND list, const CalcContext& context) {
+    std::vector<uint64_t> batches(static_cast<size_t>(ListView_GetItemCount(list)));
+    for (size_t row = 0; row < batches.size(); ++row) {
+        const Assay* record = RecordOfRow(context, static_cast<int>(row));
+        batches[row] = record != nullptr ? (static_cast<uint64_t>(record->groupStamp) << 8) |
+                                               static_cast<uint8_t>(record->role)
+                                         : (uint64_t{1} << 63) | row;
     }
+    return batches;
+}
+
+// After the list's own click or key handling: whole batches only.
+void SettleSelection(HWND page, const CalcContext& context, const NMITEMACTIVATE& settled) {
     HWND list = List(page);
-    const int rows = ListView_GetItemCount(list);
-    for (int index = 0; index < rows; ++index) {
-        const Assay* record = RecordOfRow(context, index);
-        const bool same =
-            record != nullptr && record->groupStamp == clicked->groupStamp && record->role == clicked->role;
-        ListView_SetItemState(list, index, same ? LVIS_SELECTED : 0, LVIS_SELECTED);
-    }
+    const SelectionGesture gesture{settled.iItem, (settled.uKeyFlags & LVKF_CONTROL) != 0,
+                                   (settled.uKeyFlags & LVKF_SHIFT) != 0};
+    SetRowSelection(list, SelectWholeBatches(BatchOfRows(list, context), RowSelection(list), gesture));
 }
 
 void OpenInHost(HWND page, const CalcContext& context) {
@@ -275,17 +281,26 @@ void HandleKey(HWND page, const NMKEY& key) {
     }
 }
 
-// A row's check box changed: the selected rows follow it when it is one of them.
-void CheckChanged(HWND page, const NMLISTVIEW& change) {
+// A row's check box changed: its whole batch follows it, and the selected rows when it is one of them,
+// so that no batch enters the calculation in part.
+void CheckChanged(HWND page, const CalcContext& context, const NMLISTVIEW& change) {
     if (g_settingChecks || (change.uChanged & LVIF_STATE) == 0 ||
         ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) == 0 || change.iItem < 0) {
         return;
     }
     HWND list = List(page);
     const bool checked = ListView_GetCheckState(list, change.iItem) != 0;
-    if (ListView_GetItemState(list, change.iItem, LVIS_SELECTED) != 0) {
-        SetChecks(list, SelectedRows(list), checked);
+    const std::vector<uint64_t> batches = BatchOfRows(list, context);
+    std::vector<int> rows;
+    const bool fromSelection = ListView_GetItemState(list, change.iItem, LVIS_SELECTED) != 0;
+    for (size_t row = 0; row < batches.size(); ++row) {
+        const bool sameBatch = batches[row] == batches[static_cast<size_t>(change.iItem)];
+        if (sameBatch ||
+            (fromSelection && ListView_GetItemState(list, static_cast<int>(row), LVIS_SELECTED) != 0)) {
+            rows.push_back(static_cast<int>(row));
+        }
     }
+    SetChecks(list, rows, checked);
     UpdateHeaderCheck(list);
 }
 
@@ -303,7 +318,8 @@ void HeaderCheckClicked(HWND page) {
 void Initialize(HWND page, LPARAM parameter) {
     CalcContext* context = InitializePage(page, parameter);
     HWND list = List(page);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES |
+                                                LVS_EX_DOUBLEBUFFER);
     HWND header = ListView_GetHeader(list);
     SetWindowLongPtrW(header, GWL_STYLE, GetWindowLongPtrW(header, GWL_STYLE) | HDS_CHECKBOXES);
     if (context == nullptr) {
@@ -337,10 +353,10 @@ INT_PTR OnNotify(HWND page, LPARAM lParam) {
         HandleKey(page, *reinterpret_cast<NMKEY*>(lParam));
         return FALSE;
     case static_cast<int>(LVN_ITEMCHANGED):
-        CheckChanged(page, *reinterpret_cast<NMLISTVIEW*>(lParam));
+        CheckChanged(page, *context, *reinterpret_cast<NMLISTVIEW*>(lParam));
         return FALSE;
-    case static_cast<int>(NM_CLICK):
-        SelectBatchOfRow(page, *context, reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem);
+    case static_cast<int>(kListSelectionSettled):
+        SettleSelection(page, *context, *reinterpret_cast<NMITEMACTIVATE*>(lParam));
         return FALSE;
     case static_cast<int>(NM_DBLCLK):
     case static_cast<int>(NM_RDBLCLK):

@@ -45,7 +45,8 @@ bool MayAddConstant(HWND page, const std::vector<MixtureComponent>& constants,
                     const MixtureComponent& added) {
     for (const MixtureComponent& listed : constants) {
         if (listed.name == added.name) {
-            ShowNotice(page, StringId::ConstantAlreadyListed, {added.name});
+            ShowNotice(page, StringId::ConstantAlreadyListed,
+                       {DisplayNameForComponent(PageContext(page)->aliases, added.name)});
             return false;
         }
     }

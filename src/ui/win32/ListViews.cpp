@@ -1,10 +1,34 @@
 #include "ui/win32/ListViews.h"
 
+#include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 
+#include "ui/win32/Dpi.h"
 #include "ui/win32/ProcedureGuard.h"
 
 namespace {
+
+// Room around a cell's text and a header's text beside the text itself: the list's label margins and
+// the header's, with a pixel to spare (the list's own auto-size leaves a header one pixel short under
+// some systems, which cuts the last letter).
+constexpr int kCellPadding = 16;
+constexpr int kHeaderPadding = 18;
+// The header's check box of a list with check boxes, and a row's state or small image.
+constexpr int kHeaderCheckBoxWidth = 20;
+constexpr int kLastColumnGap = 4;
+
+// Column widths the user dragged, by the kind of dialog that owns the list, the list's id and the column.
+using ColumnKey = std::tuple<LONG_PTR, int, int>;
+std::map<ColumnKey, int>& UserColumnWidths() {
+    static std::map<ColumnKey, int> widths;
+    return widths;
+}
+
+ColumnKey KeyOfColumn(HWND list, int column) {
+    return {GetWindowLongPtrW(GetParent(list), DWLP_DLGPROC), GetDlgCtrlID(list), column};
+}
 
 WNDPROC PreviousProcedure(HWND list) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(list, GWLP_USERDATA));
@@ -24,10 +48,14 @@ bool RefuseHeaderNotification(HWND list, const NMHDR& header, LPARAM lParam) {
     switch (header.code) {
     case HDN_ENDTRACKA:
     case HDN_ENDTRACKW:
-        if (notice.pitem != nullptr && (notice.pitem->mask & HDI_WIDTH) != 0 &&
-            notice.pitem->cxy <= kMinimumDraggedColumnWidth - 1) {
-            ListView_SetColumnWidth(list, notice.iItem, kMinimumDraggedColumnWidth);
-            return true;
+        if (notice.pitem != nullptr && (notice.pitem->mask & HDI_WIDTH) != 0) {
+            const bool tooNarrow = notice.pitem->cxy <= kMinimumDraggedColumnWidth - 1;
+            UserColumnWidths()[KeyOfColumn(list, notice.iItem)] =
+                tooNarrow ? kMinimumDraggedColumnWidth : notice.pitem->cxy;
+            if (tooNarrow) {
+                ListView_SetColumnWidth(list, notice.iItem, kMinimumDraggedColumnWidth);
+                return true;
+            }
         }
         return false;
     case HDN_BEGINTRACKA:
@@ -38,6 +66,121 @@ bool RefuseHeaderNotification(HWND list, const NMHDR& header, LPARAM lParam) {
     default:
         return false;
     }
+}
+
+std::wstring HeaderText(HWND list, int column);
+
+int TextWidth(HDC dc, const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+int LastShownColumn(HWND list) {
+    for (int column = ColumnCount(list) - 1; column >= 0; --column) {
+        if (ListView_GetColumnWidth(list, column) != 0) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+// The width the list leaves for its columns: the client width less a small gap (a right-aligned header
+// text is otherwise drawn against the border), less the vertical scroll bar when the rows do not fit
+// (the client area shrinks by it once it shows).
+int AvailableWidth(HWND list) {
+    RECT client{};
+    GetClientRect(list, &client);
+    int available = static_cast<int>(client.right - client.left) - ScaleToDpi(list, kLastColumnGap);
+    if ((GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) == 0 &&
+        ListView_GetItemCount(list) > ListView_GetCountPerPage(list)) {
+        available -= GetSystemMetrics(SM_CXVSCROLL);
+    }
+    return available;
+}
+
+// Widest text of a column, header and cells, with the room around it.
+int ContentWidth(HWND list, HDC dc, int column) {
+    int widest = TextWidth(dc, HeaderText(list, column)) + ScaleToDpi(list, kHeaderPadding);
+    if (column == 0 && (GetWindowLongPtrW(ListView_GetHeader(list), GWL_STYLE) & HDS_CHECKBOXES) != 0) {
+        widest += ScaleToDpi(list, kHeaderCheckBoxWidth);
+    }
+    int imageRoom = 0;
+    if (column == 0) {
+        for (const int kind : {LVSIL_STATE, LVSIL_SMALL}) {
+            int width = 0;
+            int height = 0;
+            if (HIMAGELIST images = ListView_GetImageList(list, kind);
+                images != nullptr && ImageList_GetIconSize(images, &width, &height)) {
+                imageRoom += width + ScaleToDpi(list, 4);
+            }
+        }
+    }
+    const int rows = ListView_GetItemCount(list);
+    const int cellPadding = ScaleToDpi(list, kCellPadding);
+    for (int row = 0; row < rows; ++row) {
+        widest = std::max(widest, TextWidth(dc, CellText(list, row, column)) + cellPadding + imageRoom);
+    }
+    return widest;
+}
+
+void FitLastShownColumn(HWND list) {
+    const int last = LastShownColumn(list);
+    if (last < 0 || UserColumnWidths().count(KeyOfColumn(list, last)) != 0) {
+        return;
+    }
+    int others = 0;
+    for (int column = 0; column < last; ++column) {
+        others += ListView_GetColumnWidth(list, column);
+    }
+    HDC dc = GetDC(list);
+    HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const int content = ContentWidth(list, dc, last);
+    SelectObject(dc, previousFont);
+    ReleaseDC(list, dc);
+    const int width = std::max(content, AvailableWidth(list) - others);
+    if (ListView_GetColumnWidth(list, last) != width) {
+        ListView_SetColumnWidth(list, last, width);
+    }
+}
+
+// Keys with which the list changes its selection itself: moving, the space bar, Ctrl+A.
+bool ChangesSelection(WPARAM key) {
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_SPACE:
+    case 'A':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tells the parent that the list has settled its selection after a click or a key.
+void NotifySelectionSettled(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    NMITEMACTIVATE settled{};
+    settled.hdr.hwndFrom = list;
+    settled.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
+    settled.hdr.code = kListSelectionSettled;
+    settled.iItem = -1;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        LVHITTESTINFO hit{};
+        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        settled.ptAction = hit.pt;
+        if (ListView_HitTest(list, &hit) >= 0 && (hit.flags & LVHT_ONITEM) != 0) {
+            settled.iItem = hit.iItem;
+        }
+        settled.uKeyFlags =
+            ((wParam & MK_CONTROL) != 0 ? LVKF_CONTROL : 0u) | ((wParam & MK_SHIFT) != 0 ? LVKF_SHIFT : 0u);
+    }
+    SendMessageW(GetParent(list), WM_NOTIFY, settled.hdr.idFrom, reinterpret_cast<LPARAM>(&settled));
 }
 
 LRESULT CALLBACK ListSubclassProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,7 +202,16 @@ LRESULT CALLBACK ListSubclassProcedure(HWND list, UINT message, WPARAM wParam, L
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         }
-        return CallWindowProcW(previous, list, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(previous, list, message, wParam, lParam);
+        if (message == WM_SIZE) {
+            FitLastShownColumn(list);
+        }
+        if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ||
+             (message == WM_KEYDOWN && ChangesSelection(wParam))) &&
+            IsWindow(list)) {
+            NotifySelectionSettled(list, message, wParam, lParam);
+        }
+        return result;
     });
 }
 
@@ -148,6 +300,25 @@ void SelectAllRows(HWND list) {
     ListView_SetItemState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
 }
 
+std::vector<bool> RowSelection(HWND list) {
+    std::vector<bool> selected(static_cast<size_t>(ListView_GetItemCount(list)), false);
+    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+        selected[static_cast<size_t>(row)] = true;
+    }
+    return selected;
+}
+
+void SetRowSelection(HWND list, const std::vector<bool>& selected) {
+    for (size_t row = 0; row < selected.size(); ++row) {
+        const bool now = ListView_GetItemState(list, static_cast<int>(row), LVIS_SELECTED) != 0;
+        if (now != selected[row]) {
+            ListView_SetItemState(list, static_cast<int>(row), selected[row] ? LVIS_SELECTED : 0,
+                                  LVIS_SELECTED);
+        }
+    }
+}
+
 bool HandleListShortcut(HWND owner, const NMKEY& key) {
     if ((GetKeyState(VK_CONTROL) & 0x8000) == 0) {
         return false;
@@ -163,10 +334,39 @@ bool HandleListShortcut(HWND owner, const NMKEY& key) {
     return false;
 }
 
+void FitColumns(HWND list) {
+    const int columns = ColumnCount(list);
+    const int last = LastShownColumn(list);
+    HDC dc = GetDC(list);
+    HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    for (int column = 0; column < columns; ++column) {
+        if (ListView_GetColumnWidth(list, column) == 0 || column == last) {
+            continue;
+        }
+        const auto user = UserColumnWidths().find(KeyOfColumn(list, column));
+        ListView_SetColumnWidth(
+            list, column, user != UserColumnWidths().end() ? user->second : ContentWidth(list, dc, column));
+    }
+    SelectObject(dc, previousFont);
+    ReleaseDC(list, dc);
+    if (last >= 0) {
+        if (const auto user = UserColumnWidths().find(KeyOfColumn(list, last));
+            user != UserColumnWidths().end()) {
+            ListView_SetColumnWidth(list, last, user->second);
+        } else {
+            FitLastShownColumn(list);
+        }
+    }
+}
+
+void ForgetUserColumnWidths() {
+    UserColumnWidths().clear();
+}
+
 void FitLastColumn(HWND list, int column) {
     RECT window{};
     GetWindowRect(list, &window);
-    int available = static_cast<int>(window.right - window.left) - 7;
+    int available = static_cast<int>(window.right - window.left) - ScaleToDpi(list, 7);
     if (ListView_GetItemCount(list) > ListView_GetCountPerPage(list)) {
         available -= GetSystemMetrics(SM_CXVSCROLL);
     }
@@ -208,7 +408,7 @@ bool PaintStripedRows(HWND dialog, const NMHDR& header) {
 }
 
 void SetListStyles(HWND list) {
-    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
 }
 
 void AddColumns(HWND list, const PageTable& table) {
@@ -245,6 +445,7 @@ void FillRows(HWND list, const PageTable& table, bool withImages) {
             ListView_SetItemText(list, index, static_cast<int>(column), text.data());
         }
     }
+    FitColumns(list);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -17,6 +17,8 @@
 #include "text/StringIds.gen.h"
 #include "ui/win32/AnchorLayout.h"
 #include "ui/win32/CalculationRun.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/KeyboardRouting.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/MainWindowLayout.h"
 #include "ui/win32/Notices.h"
@@ -29,7 +31,6 @@ namespace {
 
 constexpr int kJournalSectionWidth = 100;
 constexpr int kJournalDescriptionWidth = 600;
-constexpr int kJournalDescriptionColumn = 1;
 
 constexpr AnchoredControl kMainAnchors[] = {
     {IDC_MAIN_TABS, AnchorAll},
@@ -46,6 +47,7 @@ struct MainWindowState {
     CalcContext context;
     HWND page = nullptr;
     bool splitting = false;
+    UINT dpi = 96; // the resolution minimum was measured at
 };
 
 MainWindowState* StateOf(HWND window) {
@@ -88,9 +90,9 @@ void FillJournal(HWND window, const CalcContext& context) {
         ListView_SetItemText(journal, index, 1, text.data());
         ++row;
     }
+    FitColumns(journal);
     SendMessageW(journal, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(journal, nullptr, TRUE);
-    FitLastColumn(journal, kJournalDescriptionColumn);
 }
 
 void Recalculate(HWND window, MainWindowState& state) {
@@ -104,8 +106,26 @@ void Recalculate(HWND window, MainWindowState& state) {
     }
 }
 
+// The tab control and its page are drawn once per switch: nothing is painted while the old page goes and
+// the new one is created and laid out (a blank page, a half-drawn list, an erased piece of the strip),
+// then everything at once.
+class SuspendedTabRedraw {
+public:
+    explicit SuspendedTabRedraw(HWND tabs) : tabs_(tabs) { SendMessageW(tabs_, WM_SETREDRAW, FALSE, 0); }
+    ~SuspendedTabRedraw() {
+        SendMessageW(tabs_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    SuspendedTabRedraw(const SuspendedTabRedraw&) = delete;
+    SuspendedTabRedraw& operator=(const SuspendedTabRedraw&) = delete;
+
+private:
+    HWND tabs_;
+};
+
 void ShowSelectedPage(HWND window, MainWindowState& state) {
     HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
+    const SuspendedTabRedraw suspended(tabs);
     const int selected = TabCtrl_GetCurSel(tabs);
     const auto pages = MainWindowPages();
     if (selected < 0 || selected >= kMainWindowPageCount) {
@@ -152,7 +172,7 @@ void InitializeJournal(HWND window) {
         ListView_InsertColumn(journal, static_cast<int>(index), &column);
     }
     ListViewSubclass(journal);
-    FitLastColumn(journal, kJournalDescriptionColumn);
+    FitColumns(journal);
 }
 
 void SetIcons(HWND window) {
@@ -193,10 +213,13 @@ void Initialize(HWND window) {
     GetWindowRect(window, &bounds);
     state.minimum = {bounds.right - bounds.left, bounds.bottom - bounds.top};
     state.laidOut = state.minimum;
+    state.dpi = WindowDpi(window);
     RestorePlacement(window, state.minimum);
+    StartKeyboardRouting(window);
 }
 
 void Close(HWND window) {
+    StopKeyboardRouting(window);
     MainWindowState* state = StateOf(window);
     if (state == nullptr) {
         return;
@@ -204,6 +227,7 @@ void Close(HWND window) {
     DestroyPage(*state);
     SettingsStore::Save(state->context);
     StorePlacement(window);
+    ForgetUserColumnWidths();
 }
 
 void FinalDestruction(HWND window) {
@@ -274,8 +298,25 @@ INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE:
         FitPage(GetDlgItem(window, IDC_MAIN_TABS), state->page);
-        FitLastColumn(GetDlgItem(window, IDC_MAIN_JOURNAL), kJournalDescriptionColumn);
-        return FALSE;
+        return FALSE; // the journal's last column follows the list's size by itself
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another resolution (a host aware of per-monitor resolution): the
+        // minimum follows, the window takes the rectangle the system proposes, the lists refit.
+        const UINT dpi = LOWORD(wParam);
+        if (dpi > 0 && state->dpi > 0) {
+            state->minimum = {MulDiv(state->minimum.cx, static_cast<int>(dpi), static_cast<int>(state->dpi)),
+                              MulDiv(state->minimum.cy, static_cast<int>(dpi), static_cast<int>(state->dpi))};
+            state->dpi = dpi;
+        }
+        const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                     proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        FitColumns(GetDlgItem(window, IDC_MAIN_JOURNAL));
+        if (state->page != nullptr && GetDlgItem(state->page, IDC_PAGE_LIST) != nullptr) {
+            FitColumns(GetDlgItem(state->page, IDC_PAGE_LIST));
+        }
+        return TRUE;
+    }
     case WM_GETMINMAXINFO: {
         auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
         if (state->minimum.cx > 0) {

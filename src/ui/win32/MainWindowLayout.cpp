@@ -8,6 +8,7 @@
 
 #include "ResourceIds.h"
 #include "plugin/Host.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
 
 namespace {
@@ -63,7 +64,7 @@ int SplitterDistance(HWND window, int mouseY) {
     RECT list{};
     GetWindowRect(GetDlgItem(window, IDC_MAIN_JOURNAL), &list);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
-    return static_cast<int>(list.top) - mouseY - kSplitterOffset;
+    return static_cast<int>(list.top) - mouseY - ScaleToDpi(window, kSplitterOffset);
 }
 
 void MoveSplitter(HWND window, HWND page, int distance) {
@@ -78,8 +79,8 @@ void MoveSplitter(HWND window, HWND page, int distance) {
     // Both keep a usable height: the move stops at either minimum.
     const int tabHeight = static_cast<int>(tabRect.bottom - tabRect.top);
     const int listHeight = static_cast<int>(listRect.bottom - listRect.top);
-    distance = std::min(distance, tabHeight - kMinimumTabsHeight);
-    distance = std::max(distance, kMinimumJournalHeight - listHeight);
+    distance = std::min(distance, tabHeight - ScaleToDpi(window, kMinimumTabsHeight));
+    distance = std::max(distance, ScaleToDpi(window, kMinimumJournalHeight) - listHeight);
     if (distance == 0) {
         return;
     }
@@ -100,7 +101,7 @@ void MoveSplitter(HWND window, HWND page, int distance) {
 }
 
 bool OverSplitter(HWND window, int mouseY) {
-    return std::abs(SplitterDistance(window, mouseY)) <= kSplitterReach;
+    return std::abs(SplitterDistance(window, mouseY)) <= ScaleToDpi(window, kSplitterReach);
 }
 
 void StorePlacement(HWND window) {

@@ -6,10 +6,13 @@
 
 #include "ResourceIds.h"
 #include "calc/CalcContext.h"
+#include "calc/journal/Journal.h"
+#include "text/StringIds.gen.h"
 #include "ui/models/CalculationPageModel.h"
 #include "ui/models/CalibrationPageModel.h"
 #include "ui/models/ComponentsPageModel.h"
 #include "ui/models/MethaneNumberPageModel.h"
+#include "ui/win32/CalculationRun.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/Pages.h"
 #include "ui/win32/PluginModule.h"
@@ -25,6 +28,17 @@ HIMAGELIST LoadStateImages() {
                                 IMAGE_BITMAP, LR_CREATEDIBSECTION);
 }
 
+// An empty page says why it is empty, in its first column.
+void ShowReasonRow(HWND list, const std::u16string& reason) {
+    std::wstring text(reason.begin(), reason.end());
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iImage = -1;
+    item.pszText = text.data();
+    ListView_InsertItem(list, &item);
+    FitColumns(list);
+}
+
 void InitializeListPage(HWND page, LPARAM parameter, PageBuilder build, bool withImages) {
     const CalcContext* context = InitializePage(page, parameter);
     HWND list = GetDlgItem(page, IDC_PAGE_LIST);
@@ -36,6 +50,9 @@ void InitializeListPage(HWND page, LPARAM parameter, PageBuilder build, bool wit
         const PageTable table = build(*context);
         AddColumns(list, table);
         FillRows(list, table, withImages);
+        if (build == &BuildComponentsPage && table.rows.empty() && !HasTickedAnalysis(*context)) {
+            ShowReasonRow(list, LoadMessageText(StringId::NoAnalysisTicked));
+        }
     }
     ListViewSubclass(list);
     SetFocus(list);

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "ResourceIds.h"
+#include "calc/CalcSettings.h"
 #include "data/DataBaseHandle.h"
 #include "data/HostQueries.h"
 #include "platform/win32/FileTimes.h"
 #include "text/StringIds.gen.h"
+#include "ui/models/BatchSelection.h"
 #include "ui/models/SelectionListModel.h"
+#include "ui/models/SelectionMemory.h"
 #include "ui/win32/AnchorLayout.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/Notices.h"
@@ -23,7 +26,6 @@
 namespace {
 
 constexpr UINT_PTR kSearchTimer = 1;
-constexpr int64_t kDefaultPeriodSeconds = 31536000; // 365 days before now
 constexpr wchar_t kNoFilter[] = L"--------";
 
 constexpr AnchoredControl kAnchors[] = {
@@ -38,6 +40,7 @@ struct DialogState {
     std::vector<int64_t> operatorIds; // per operator item after the first, -1 when unknown
     std::vector<int64_t> stationIds;  // likewise for the stations
     std::vector<int64_t> placeIds;    // and the sampling points
+    BatchPick pick;                   // the rows a click picked
 };
 
 DialogState& State(HWND dialog) {
@@ -48,12 +51,6 @@ int64_t SecondsOf(const SYSTEMTIME& local) {
     int64_t seconds = 0;
     platform::UnixSecondsOfLocalSystemTime(local, seconds);
     return seconds;
-}
-
-SYSTEMTIME LocalTimeOf(int64_t seconds) {
-    SYSTEMTIME local{};
-    platform::LocalSystemTimeOfUnixSeconds(seconds, local);
-    return local;
 }
 
 int64_t PickerSeconds(HWND dialog, int id) {
@@ -68,15 +65,38 @@ std::wstring LocaleText(LCTYPE type) {
     return text;
 }
 
-void InitializePickers(HWND dialog) {
+int32_t PickerDay(HWND dialog, int id) {
+    SYSTEMTIME local{};
+    DateTime_GetSystemtime(GetDlgItem(dialog, id), &local);
+    return DayNumber(local.wYear, local.wMonth, local.wDay);
+}
+
+int32_t Today() {
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    return DayNumber(local.wYear, local.wMonth, local.wDay);
+}
+
+// The range runs from the first second of its first day to the last second of its last day: no
+// chromatogram of either day is left out for the hour the dialog happens to be opened at.
+void InitializePickers(HWND dialog, const DayRange& range) {
     const std::wstring format = LocaleText(LOCALE_SSHORTDATE) + L" " + LocaleText(LOCALE_STIMEFORMAT);
-    const int64_t nowSeconds = platform::UnixSecondsNow();
-    const int64_t seconds[] = {nowSeconds - kDefaultPeriodSeconds, nowSeconds};
-    const int ids[] = {IDC_SELECT_FROM, IDC_SELECT_TO};
-    for (int picker = 0; picker < 2; ++picker) {
-        HWND control = GetDlgItem(dialog, ids[picker]);
+    const struct {
+        int id;
+        int32_t day;
+        WORD hour, minute, second;
+    } pickers[] = {{IDC_SELECT_FROM, range.from, 0, 0, 0}, {IDC_SELECT_TO, range.to, 23, 59, 59}};
+    for (const auto& picker : pickers) {
+        HWND control = GetDlgItem(dialog, picker.id);
         DateTime_SetFormat(control, format.c_str());
-        const SYSTEMTIME local = LocalTimeOf(seconds[picker]);
+        const CivilDate date = DateOfDay(picker.day);
+        SYSTEMTIME local{};
+        local.wYear = static_cast<WORD>(date.year);
+        local.wMonth = static_cast<WORD>(date.month);
+        local.wDay = static_cast<WORD>(date.day);
+        local.wHour = picker.hour;
+        local.wMinute = picker.minute;
+        local.wSecond = picker.second;
         DateTime_SetSystemtime(control, GDT_VALID, &local);
     }
 }
@@ -138,21 +158,33 @@ std::u16string ControlText(HWND control) {
     return FromWide(text);
 }
 
+// Every value the database holds, one query per list: the lists do not depend on the range shown.
 void FillFilters(HWND dialog, DataBase::Handle& handle) {
     DialogState& state = State(dialog);
-    const int64_t from = PickerSeconds(dialog, IDC_SELECT_FROM);
-    const int64_t to = PickerSeconds(dialog, IDC_SELECT_TO);
-    FillTexts(GetDlgItem(dialog, IDC_SELECT_MIXTURE), QueryMixturesInPeriod(handle, from, to));
-    FillTexts(GetDlgItem(dialog, IDC_SELECT_METHOD), QueryMethodsInPeriod(handle, from, to));
-    // The operator query gives names only; the search's condition needs the operator's id.
-    const std::vector<std::u16string> operators = QueryOperatorsInPeriod(handle, from, to);
-    std::vector<NamedId> operatorItems;
-    for (const std::u16string& name : operators) {
-        operatorItems.push_back(NamedId{name.empty() ? -1 : QueryOperatorId(handle, name), name});
-    }
-    FillNamedIds(GetDlgItem(dialog, IDC_SELECT_OPERATOR), operatorItems, state.operatorIds);
+    FillTexts(GetDlgItem(dialog, IDC_SELECT_MIXTURE), QueryAllMixtures(handle));
+    FillTexts(GetDlgItem(dialog, IDC_SELECT_METHOD), QueryAllMethods(handle));
+    FillNamedIds(GetDlgItem(dialog, IDC_SELECT_OPERATOR), QueryAllOperators(handle), state.operatorIds);
     FillNamedIds(GetDlgItem(dialog, IDC_SELECT_STATION), QueryStations(handle), state.stationIds);
     FillNamedIds(GetDlgItem(dialog, IDC_SELECT_PLACE), {}, state.placeIds);
+}
+
+// Chooses the item showing exactly text, if the list has one (the first item, no filter, otherwise).
+void ChooseText(HWND dialog, int id, const std::u16string& text) {
+    if (text.empty()) {
+        return;
+    }
+    HWND combo = GetDlgItem(dialog, id);
+    const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int item = 1; item < count; ++item) {
+        const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0);
+        std::wstring shown(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(shown.data()));
+        shown.resize(wcslen(shown.c_str()));
+        if (FromWide(shown) == text) {
+            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+            return;
+        }
+    }
 }
 
 void RefillPlaces(HWND dialog) {
@@ -164,6 +196,33 @@ void RefillPlaces(HWND dialog) {
         places = QueryPlaces(handle, station);
     }
     FillNamedIds(GetDlgItem(dialog, IDC_SELECT_PLACE), places, state.placeIds);
+}
+
+void RestoreFilters(HWND dialog, const SelectionFilters& filters) {
+    ChooseText(dialog, IDC_SELECT_MIXTURE, filters.mixture);
+    ChooseText(dialog, IDC_SELECT_METHOD, filters.method);
+    ChooseText(dialog, IDC_SELECT_OPERATOR, filters.operatorName);
+    ChooseText(dialog, IDC_SELECT_STATION, filters.station);
+    RefillPlaces(dialog);
+    ChooseText(dialog, IDC_SELECT_PLACE, filters.place);
+    SetDlgItemTextW(dialog, IDC_SELECT_SAMPLE, Wide(filters.sample));
+}
+
+void Remember(HWND dialog) {
+    DialogState& state = State(dialog);
+    if (state.request.settings == nullptr) {
+        return;
+    }
+    CalcSettings& settings = *state.request.settings;
+    RememberRange(settings, {PickerDay(dialog, IDC_SELECT_FROM), PickerDay(dialog, IDC_SELECT_TO)}, Today());
+    SelectionFilters filters;
+    filters.mixture = ChosenText(dialog, IDC_SELECT_MIXTURE).value_or(u"");
+    filters.method = ChosenText(dialog, IDC_SELECT_METHOD).value_or(u"");
+    filters.operatorName = ChosenText(dialog, IDC_SELECT_OPERATOR).value_or(u"");
+    filters.station = ChosenText(dialog, IDC_SELECT_STATION).value_or(u"");
+    filters.place = ChosenText(dialog, IDC_SELECT_PLACE).value_or(u"");
+    filters.sample = ControlText(GetDlgItem(dialog, IDC_SELECT_SAMPLE));
+    RememberFilters(settings, state.request.calibration, filters);
 }
 
 void Search(HWND dialog) {
@@ -180,6 +239,7 @@ void Search(HWND dialog) {
     search.sample = ControlText(GetDlgItem(dialog, IDC_SELECT_SAMPLE));
     HWND list = GetDlgItem(dialog, IDC_PAGE_LIST);
     state.rowIds.clear();
+    state.pick = {};
     ListView_DeleteAllItems(list);
     DataBase::Handle handle;
     const std::vector<AssayFound> found = SearchAssays(handle, search);
@@ -206,7 +266,9 @@ void Initialize(HWND dialog, LPARAM parameter) {
     SetWindowLongPtrW(dialog, DWLP_USER, parameter);
     DialogState& state = State(dialog);
     SetIcons(dialog);
-    InitializePickers(dialog);
+    static const CalcSettings kDefaults;
+    const CalcSettings& remembered = state.request.settings != nullptr ? *state.request.settings : kDefaults;
+    InitializePickers(dialog, RememberedRange(remembered, Today()));
     HWND list = GetDlgItem(dialog, IDC_PAGE_LIST);
     SetListStyles(list);
     AddColumns(list, BuildSelectionList({}));
@@ -218,18 +280,19 @@ void Initialize(HWND dialog, LPARAM parameter) {
         DataBase::Handle handle; // one connection for the lists
         FillFilters(dialog, handle);
     }
+    RestoreFilters(dialog, RememberedFilters(remembered, state.request.calibration));
+    KillTimer(dialog, kSearchTimer); // restoring the sample text asked for a search: it runs now
     Search(dialog);
 }
 
-// A click picks a batch: the clicked row and the rows below it, as many as the batch needs.
-void SelectBatchFrom(HWND dialog, int row) {
+// A click picks a batch: the clicked row and the rows below it, as many as the batch needs; a second
+// click inside the pick keeps it.
+void SettleSelection(HWND dialog, const NMITEMACTIVATE& settled) {
+    DialogState& state = State(dialog);
     HWND list = GetDlgItem(dialog, IDC_PAGE_LIST);
-    const int rows = ListView_GetItemCount(list);
-    const int last = row + static_cast<int>(State(dialog).request.count) - 1;
-    for (int index = 0; index < rows; ++index) {
-        const UINT state = index >= row && index <= last ? LVIS_SELECTED : 0;
-        ListView_SetItemState(list, index, state, LVIS_SELECTED);
-    }
+    const SelectionGesture gesture{settled.iItem, (settled.uKeyFlags & LVKF_CONTROL) != 0,
+                                   (settled.uKeyFlags & LVKF_SHIFT) != 0};
+    SetRowSelection(list, PickBatchRows(state.pick, RowSelection(list), state.request.count, gesture));
 }
 
 void Confirm(HWND dialog) {
@@ -304,11 +367,8 @@ INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         const auto& header = *reinterpret_cast<NMHDR*>(lParam);
         if (header.code == DTN_DATETIMECHANGE) {
             RestartSearchTimer(dialog);
-        } else if (header.idFrom == IDC_PAGE_LIST && header.code == NM_CLICK) {
-            const int row = reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem;
-            if (row >= 0) {
-                SelectBatchFrom(dialog, row);
-            }
+        } else if (header.idFrom == IDC_PAGE_LIST && header.code == kListSelectionSettled) {
+            SettleSelection(dialog, *reinterpret_cast<NMITEMACTIVATE*>(lParam));
         } else if (header.idFrom == IDC_PAGE_LIST && static_cast<int>(header.code) == kListKeyDown) {
             HandleListShortcut(dialog, *reinterpret_cast<NMKEY*>(lParam));
         }
@@ -316,6 +376,9 @@ INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
         KillTimer(dialog, kSearchTimer);
+        if (GetWindowLongPtrW(dialog, DWLP_USER) != 0) {
+            Remember(dialog);
+        }
         return FALSE;
     default:
         return FALSE;
@@ -333,7 +396,7 @@ bool RunSelectionDialog(HWND owner, SelectionRequest& request) {
     ManifestActivation activation;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES};
     InitCommonControlsEx(&classes);
-    DialogState state{request, {}, {}, {}, {}};
+    DialogState state{request, {}, {}, {}, {}, {}};
     request.ids.clear();
     const INT_PTR result = DialogBoxParamW(PluginModule(), MAKEINTRESOURCEW(IDD_SELECT_ASSAYS), owner,
                                            &SelectionDialogProcedure, reinterpret_cast<LPARAM>(&state));

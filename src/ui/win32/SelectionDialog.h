@@ -9,11 +9,16 @@
 #include <cstdint>
 #include <vector>
 
+struct CalcSettings;
+
 struct SelectionRequest {
     SIZE minimum{};           // the dialog's size at its start, kept as its minimum tracking size
     bool calibration = false; // calibration and control chromatograms, else analysis
     size_t count = 0;         // the batch size the dialog demands
     std::vector<int64_t> ids; // the chosen assays in row order, written on "OK"
+    // Where the dialog keeps its range and filters when it closes and finds them when it opens; null:
+    // it starts from the 365 days before today and no filter.
+    CalcSettings* settings = nullptr;
 };
 
 // Milliseconds after the last change of a filter before the search runs.
