@@ -1,6 +1,7 @@
 // The settings page and the view-settings dialogs: every control reaches the profile the test host
-// records when the window closes, an empty profile shows the defaults, a visit changes nothing that was
-// not touched (out-of-range list indices, the disabled and hidden boxes), the enabling rules and Cancel
+// records when the window closes, an empty profile shows the defaults, stored list indices out of range
+// give the defaults, a visit changes no box that was not touched (the disabled and hidden ones), the
+// enabling rules and Cancel
 // of a view dialog, refused decimals, and a view change reaching the components page.
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
@@ -122,7 +123,7 @@ TEST_F(SettingsPageTest, EveryControlReachesTheProfile) {
     }
 }
 
-TEST_F(SettingsPageTest, AVisitKeepsOutOfRangeIndicesAndTheBoxesTheUserCannotClick) {
+TEST_F(SettingsPageTest, OutOfRangeIndicesGiveTheDefaultsAndAVisitKeepsTheBoxesTheUserCannotClick) {
     const std::map<std::u16string, std::u16string> stored = {
         {u"Tarvel/clbrCalcMethod", u"9"},        {u"Tarvel/clcMeasureTemp", u"-1"},
         {u"Tarvel/clcBurnoutTemp", u"5"},        {u"Tarvel/clcDeviceType", u"2"},
@@ -137,14 +138,19 @@ TEST_F(SettingsPageTest, AVisitKeepsOutOfRangeIndicesAndTheBoxesTheUserCannotCli
         SelectTab(main, kSettingsTab);
         HWND page = CurrentPage(main);
         for (const ListCase& list : kLists) {
-            EXPECT_EQ(ComboIndex(page, list.id), -1) << Key(list.key);
+            EXPECT_EQ(ComboSelection(page, list.id), list.defaultText) << Key(list.key);
         }
         EXPECT_FALSE(Checked(page, IDC_SETTINGS_CALIBRATION_CONFORMITY));
         EXPECT_FALSE(Checked(page, IDC_SETTINGS_CTL_RANGE));
         SelectTab(main, kMixturesTab);
     }
     Close(main);
-    for (const auto& [key, value] : stored) {
+    const std::map<std::u16string, std::u16string> saved = {
+        {u"Tarvel/clbrCalcMethod", u"0"},        {u"Tarvel/clcMeasureTemp", u"3"},
+        {u"Tarvel/clcBurnoutTemp", u"4"},        {u"Tarvel/clcDeviceType", u"0"},
+        {u"Tarvel/clbrMixtureConformity", u"0"}, {u"Tarvel/clcCtlRange", u"0"},
+    };
+    for (const auto& [key, value] : saved) {
         EXPECT_EQ(Profile()[key], value) << Utf16ToUtf8(key);
     }
 }
