@@ -154,6 +154,11 @@ struct CalcSettings {
     std::u16string expCommand = u"CMD";
     std::u16string expParameters = u"/C move /Y %F C:\\out\\data.xml"; // %F stands for the file
 
+    // Stability of the calibration over the earlier calibrations.
+    int32_t clbrStabilityDays = 90;   // days before the current calibration that its chart looks back over
+    bool clbrStabilityWarning = true; // journal warning when a component lies beyond its action limits
+    bool clbrStabilityReport = true; // the report's section "Стабильность градуировки"
+
     // A laboratory chromatograph ("Tarvel/clcDeviceType" 0) measures each sample twice: the
     // acceptability of the pair and the second measurement exist only there. A process one measures once.
     bool LaboratoryChromatograph() const { return clcDeviceType == 0; }

@@ -86,6 +86,8 @@ constexpr BoolSettingKey kBoolKeys[] = {
     {u"Tarvel/expMixtures", &CalcSettings::expMixtures},
     {u"Tarvel/expSettings", &CalcSettings::expSettings},
     {u"Tarvel/expOutput", &CalcSettings::expOutput},
+    {u"Tarvel/clbrStabilityWarning", &CalcSettings::clbrStabilityWarning},
+    {u"Tarvel/clbrStabilityReport", &CalcSettings::clbrStabilityReport},
 };
 
 constexpr IntSettingKey kIntKeys[] = {
@@ -125,6 +127,7 @@ constexpr IntSettingKey kIntKeys[] = {
     {u"Tarvel/viewMethaneScaleMnb", &CalcSettings::viewMethaneScaleMnb},
     {u"Tarvel/viewMethaneScaleComp", &CalcSettings::viewMethaneScaleComp},
     {u"Tarvel/expFormat", &CalcSettings::expFormat},
+    {u"Tarvel/clbrStabilityDays", &CalcSettings::clbrStabilityDays},
 };
 
 const TextSettingKey kTextKeys[] = {
