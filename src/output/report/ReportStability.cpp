@@ -61,7 +61,10 @@ void AddChart(ReportTree& tree, pugi::xml_node section, const CalcContext& conte
     }
     std::u16string line;
     for (const ChartMark& point : chart.points) {
-        line += (line.empty() ? u"" : u" ") + Coordinate(point.x) + u"," + Coordinate(point.y);
+        if (!line.empty()) {
+            line += u' ';
+        }
+        line.append(Coordinate(point.x)).append(u",").append(Coordinate(point.y));
     }
     AddText(tree, node, "line", line);
     for (const ChartMark& point : chart.points) {
@@ -70,7 +73,9 @@ void AddChart(ReportTree& tree, pugi::xml_node section, const CalcContext& conte
         AddText(tree, element, "y", Coordinate(point.y));
         AddText(tree, element, "zone", FormatText(u"%d", {point.zone < 0 ? -point.zone : point.zone}));
         AddText(tree, element, "current", point.current ? u"true" : u"false");
-        AddText(tree, element, "label", point.date + u": " + point.value);
+        std::u16string label = point.date;
+        label.append(u": ").append(point.value);
+        AddText(tree, element, "label", label);
     }
 }
 } // namespace
