@@ -15,7 +15,7 @@
               doctype-system="about:legacy-compat"/>
 
   <!-- Columns holding words, aligned left; all others hold numbers and align right. -->
-  <xsl:variable name="textColumns" select="' name filename uuid sample mixture datetime type method category description '"/>
+  <xsl:variable name="textColumns" select="' name filename uuid sample mixture datetime type method category description status '"/>
   <!-- A table of this many rows or fewer is kept on one page with its heading. -->
   <xsl:variable name="shortTableRows" select="8"/>
   <!-- A longer table keeps this many rows with its heading and on its last page. -->
@@ -138,6 +138,13 @@ table.analysis .c-datetime { white-space: nowrap; }
 table.calculation .c-name, table.methane .c-name { width: 66%; }
 table.calculation td.num, table.methane td.num { width: 17%; }
 table.errors .c-category { width: 22%; }
+table.stability tr.warning td { color: #c2410c; }
+table.stability tr.action td { color: #b91c1c; font-weight: bold; }
+p.stability-note { font-size: 8pt; color: #374151; margin: 1mm 0 2mm 0; }
+div.stability-charts { margin-top: 2mm; }
+div.stability-chart { display: inline-block; width: 49%; vertical-align: top; break-inside: avoid; page-break-inside: avoid; }
+div.stability-chart div.chart-name { font-size: 8pt; font-weight: bold; margin: 1mm 0 0.5mm 0; }
+div.stability-chart svg { width: 100%; height: auto; }
 
 .footnote {
   margin: 1.2mm 0 0 0;
@@ -178,7 +185,7 @@ table.sign td.caption { padding-top: 0.8mm; text-align: center; font-size: 7.5pt
         <div class="sheet">
           <xsl:apply-templates select="root/meta"/>
           <xsl:call-template name="facts"/>
-          <xsl:apply-templates select="root/analysis | root/calibration | root/components | root/calculation | root/methane | root/errors"/>
+          <xsl:apply-templates select="root/analysis | root/calibration | root/stability | root/components | root/calculation | root/methane | root/errors"/>
           <xsl:apply-templates select="root/signed"/>
           <xsl:apply-templates select="root/footer"/>
         </div>
@@ -391,6 +398,125 @@ table.sign td.caption { padding-top: 0.8mm; text-align: center; font-size: 7.5pt
         </xsl:if>
       </tbody>
     </table>
+  </xsl:template>
+
+  <!-- The calibration against its history: the stability table, rows coloured by their state, then a
+       small chart per component outside its warning limits, drawn as inline SVG from the coordinates
+       the document gives (the plug-in lays the charts out; the template only draws them). -->
+  <xsl:template match="stability">
+    <div class="block short">
+      <h2>
+        <xsl:call-template name="text">
+          <xsl:with-param name="value" select="title"/>
+        </xsl:call-template>
+      </h2>
+      <p class="stability-note">
+        <xsl:call-template name="text">
+          <xsl:with-param name="value" select="quantity"/>
+        </xsl:call-template>
+        <xsl:text>. </xsl:text>
+        <xsl:value-of select="period"/>
+      </p>
+      <table class="data stability">
+        <thead>
+          <tr>
+            <xsl:for-each select="head/*">
+              <th>
+                <xsl:attribute name="class">
+                  <xsl:call-template name="column-class">
+                    <xsl:with-param name="column" select="local-name()"/>
+                  </xsl:call-template>
+                </xsl:attribute>
+                <xsl:call-template name="text">
+                  <xsl:with-param name="value" select="."/>
+                </xsl:call-template>
+              </th>
+            </xsl:for-each>
+          </tr>
+        </thead>
+        <tbody>
+          <xsl:for-each select="body">
+            <tr class="{state}">
+              <xsl:for-each select="*[not(self::state)]">
+                <td>
+                  <xsl:attribute name="class">
+                    <xsl:call-template name="column-class">
+                      <xsl:with-param name="column" select="local-name()"/>
+                    </xsl:call-template>
+                  </xsl:attribute>
+                  <xsl:call-template name="text">
+                    <xsl:with-param name="value" select="."/>
+                  </xsl:call-template>
+                </td>
+              </xsl:for-each>
+            </tr>
+          </xsl:for-each>
+        </tbody>
+      </table>
+      <xsl:if test="chart">
+        <div class="stability-charts">
+          <xsl:apply-templates select="chart"/>
+        </div>
+      </xsl:if>
+    </div>
+  </xsl:template>
+
+  <!-- One chart: every SVG element has content (a title), as every other element of the result. -->
+  <xsl:template match="chart">
+    <div class="stability-chart">
+      <div class="chart-name">
+        <xsl:call-template name="text">
+          <xsl:with-param name="value" select="name"/>
+        </xsl:call-template>
+      </div>
+      <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 {width} {height}" width="{width}" height="{height}"
+           font-family="Arial, 'Liberation Sans', 'DejaVu Sans', sans-serif" font-size="8">
+        <rect x="{left}" y="{top}" width="{right - left}" height="{bottom - top}" fill="#ffffff" stroke="#808080">
+          <title><xsl:value-of select="name"/></title>
+        </rect>
+        <xsl:for-each select="rule">
+          <line x1="{../left}" y1="{y}" x2="{../right}" y2="{y}">
+            <xsl:attribute name="stroke">
+              <xsl:choose>
+                <xsl:when test="kind = 'action'">#c62828</xsl:when>
+                <xsl:when test="kind = 'warning'">#ef6c00</xsl:when>
+                <xsl:otherwise>#2e7d32</xsl:otherwise>
+              </xsl:choose>
+            </xsl:attribute>
+            <xsl:if test="kind != 'centre'">
+              <xsl:attribute name="stroke-dasharray">4 3</xsl:attribute>
+            </xsl:if>
+            <title><xsl:value-of select="label"/></title>
+          </line>
+        </xsl:for-each>
+        <xsl:for-each select="vtick">
+          <text x="{../left - 3}" y="{y + 3}" text-anchor="end"><xsl:value-of select="label"/></text>
+        </xsl:for-each>
+        <xsl:for-each select="dtick">
+          <text x="{x}" y="{../bottom + 11}" text-anchor="middle"><xsl:value-of select="label"/></text>
+        </xsl:for-each>
+        <polyline fill="none" stroke="#90a4ae" points="{line}">
+          <title><xsl:value-of select="name"/></title>
+        </polyline>
+        <xsl:for-each select="point">
+          <circle cx="{x}" cy="{y}" r="2.5">
+            <xsl:attribute name="fill">
+              <xsl:choose>
+                <xsl:when test="zone = 2">#c62828</xsl:when>
+                <xsl:when test="zone = 1">#ef6c00</xsl:when>
+                <xsl:otherwise>#1565c0</xsl:otherwise>
+              </xsl:choose>
+            </xsl:attribute>
+            <title><xsl:value-of select="label"/></title>
+          </circle>
+          <xsl:if test="current = 'true'">
+            <circle cx="{x}" cy="{y}" r="5" fill="none" stroke="#000000">
+              <title><xsl:value-of select="label"/></title>
+            </circle>
+          </xsl:if>
+        </xsl:for-each>
+      </svg>
+    </div>
   </xsl:template>
 
   <xsl:template match="footnote">

@@ -111,6 +111,7 @@
 #define IDC_EXPORT_PARAMETERS_LABEL 1130
 #define IDC_EXPORT_BROWSE 1131
 #include "ResourceIdsReport.h"
+#include "ResourceIdsStability.h"
 
 // Dialogs that edit the calculation's inputs.
 #include "ResourceIdsInputs.h"

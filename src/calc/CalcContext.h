@@ -10,6 +10,7 @@
 
 #include "calc/CalcSettings.h"
 #include "calc/CalibrationResult.h"
+#include "calc/CalibrationStability.h"
 #include "calc/ComponentMixtures.h"
 #include "calc/Measurement.h"
 #include "calc/MethaneNumberLists.h"
@@ -43,6 +44,7 @@ struct CalcContext {
     bool calibrationOk = true;   // the calibration (and its control, when run) passed
     std::vector<CalibrationResult> calibration; // one per calibrated component, by molar mass
     std::set<int64_t> calibrationAssays;        // calibration chromatograms actually used
+    CalibrationStability stability;             // the calibration against the earlier ones
     PhysicalProperties properties{};            // the 18 values of GOST 31369-2021
     PhysicalProperties propertiesU{};           // their absolute expanded uncertainties
     // first: of the simplified mixture ("mncm"); second: of the gas motor fuel ("mn"). Both NaN while

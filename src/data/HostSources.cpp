@@ -82,10 +82,28 @@ void PressuresOfDatabase(int64_t assayId, std::vector<double>& pressuresKPa) {
     }
 }
 
+void CalibrationRunsOfDatabase(std::u16string_view method, int64_t fromDate, int64_t toDate,
+                               std::vector<HostCalibrationRow>& rows) {
+    DataBase::Reader reader;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kCalibrationRunsOfMethod);
+    statement.BindText(1, method);
+    statement.BindInt64(2, fromDate);
+    statement.BindInt64(3, toDate);
+    while (statement.Step()) {
+        HostCalibrationRow row;
+        row.id = statement.ColumnInt64(0);
+        row.date = statement.ColumnInt64(1);
+        row.mixture = statement.ColumnText(2);
+        rows.push_back(std::move(row));
+    }
+}
+
 } // namespace
 
 const HostSources& DatabaseSources() {
-    static const HostSources sources{&MixtureExistsInDatabase, &MixtureRowsOfDatabase, &PeaksByTimeOfDatabase,
-                                     &PeakAreasOfDatabase, &PressuresOfDatabase};
+    static const HostSources sources{&MixtureExistsInDatabase, &MixtureRowsOfDatabase,
+                                     &PeaksByTimeOfDatabase,   &PeakAreasOfDatabase,
+                                     &PressuresOfDatabase,     &CalibrationRunsOfDatabase};
     return sources;
 }

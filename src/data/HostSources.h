@@ -30,6 +30,13 @@ struct HostCertifiedRow {
     int32_t deviationDecimals = -1;
 };
 
+// One calibration or control chromatogram of the host's assay table (the host files both alike).
+struct HostCalibrationRow {
+    int64_t id = 0;
+    int64_t date = 0; // seconds since 1970-01-01 UTC
+    std::u16string mixture;
+};
+
 // Each function replaces the contents of its list. The database's functions raise DataBase::SqlException.
 struct HostSources {
     // Whether a mixture of exactly that name exists.
@@ -43,6 +50,11 @@ struct HostSources {
     // The atmospheric pressure (kPa, NULL reads 0) of every row the host keeps for the assay id: none for
     // an unknown id, several where the host's table lacks a unique id.
     std::function<void(int64_t assayId, std::vector<double>& pressuresKPa)> pressures;
+    // The calibration chromatograms of the method dated within [fromDate, toDate) that are not deleted,
+    // ordered by date and id. Sources without a history leave it empty.
+    std::function<void(std::u16string_view method, int64_t fromDate, int64_t toDate,
+                       std::vector<HostCalibrationRow>& rows)>
+        calibrationRuns;
 };
 
 // The host's database, read through DataBase::Reader: the calculation run's connection, or one of each

@@ -15,6 +15,11 @@ inline constexpr std::u16string_view kAssayPeakAreasByTime =
     u"SELECT name, area FROM [peak] WHERE assayid = ? ORDER BY time;";
 inline constexpr std::u16string_view kAssayRecord =
     u"SELECT id, filename, uuid, sample, method, date, mixture, atmpressure FROM [assay] WHERE id = ?;";
+// The calibration history of a method: its calibration (and control) chromatograms in a period.
+inline constexpr std::u16string_view kCalibrationRunsOfMethod =
+    u"SELECT id, date, mixture FROM [assay] WHERE isdeleted = 0 AND iscalibration = 1 AND method = ? AND "
+    u"date "
+    u">= ? AND date < ? ORDER BY date, id;";
 
 // Reference mixtures. The certified decimals exist from database version 23 on.
 inline constexpr std::u16string_view kDatabaseVersion =

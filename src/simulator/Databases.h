@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Batches.h"
+#include "CalibrationHistory.h"
 
 namespace sim {
 
@@ -32,10 +33,20 @@ struct DemoManifest {
     // The mixture of method А analysed as a sample, for the control of the result.
     std::vector<int64_t> mixtureAnalyses;
     int64_t dayStart = 0; // 00:00 UTC of the day of the runs
+    // The calibrations of the kHistoryDays days before, one a day per method (its runs: 3 per mixture
+    // for А and Б, 5 for В1 and В2), written after the day's chromatograms (higher ids, earlier dates).
+    // From day driftStartDay of the history on, the response of driftComponent falls by driftPerDay a
+    // day; the day of the runs is back to normal.
+    std::array<std::vector<HistoryDay>, 4> history;
+    std::u16string driftComponent;
+    int32_t driftStartDay = -1;
+    double driftPerDay = 0.0;
 };
+inline constexpr int32_t kHistoryDays = 60;
 
 // The demo database: one station with two sampling points, two operators, the reference mixtures of
-// the four methods and a day's calibration, control and analysis chromatograms of pipeline gas.
+// the four methods and a day's calibration, control and analysis chromatograms of pipeline gas, after
+// the calibration history of the days before.
 // version below 23 gives the older schema without certified decimals.
 DemoManifest MakeDemoDatabase(const std::string& pathUtf8, uint64_t seed, int32_t version = 24);
 

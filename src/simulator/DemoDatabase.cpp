@@ -44,6 +44,35 @@ MethodRuns CalibrateMethod(HostWriter& writer, std::u16string method, std::vecto
     result.mixtures = std::move(mixtures);
     return result;
 }
+
+// Daily calibrations of every method before the day of the runs, with a drift of the propane response
+// over the last two weeks; the day of the runs (its own random draws made first) stays as it was.
+void WriteHistory(HostWriter& writer, DemoManifest& manifest, const ChromatographModel& model,
+                  Random& random) {
+    constexpr int64_t kDay = 24 * kHour;
+    constexpr int64_t kStartOfDay[4] = {6 * kHour, 8 * kHour, 9 * kHour, 12 * kHour};
+    constexpr int32_t kRuns[4] = {3, 3, 5, 5};
+    constexpr HeavyPeaks kHeavy[4] = {HeavyPeaks::Individual, HeavyPeaks::C6Plus, HeavyPeaks::Individual,
+                                      HeavyPeaks::C6Plus};
+    manifest.driftComponent = u"propane";
+    manifest.driftStartDay = kHistoryDays - 14;
+    manifest.driftPerDay = 0.002;
+    for (size_t m = 0; m < manifest.methods.size(); ++m) {
+        HistoryPlan plan;
+        plan.method = manifest.methods[m].method;
+        plan.mixtures = manifest.methods[m].mixtures;
+        plan.runsPerMixture = kRuns[m];
+        plan.heavyPeaks = kHeavy[m];
+        plan.firstDay = kDemoDay - kHistoryDays * kDay;
+        plan.days = kHistoryDays;
+        plan.startSeconds = kStartOfDay[m];
+        plan.pressureKPa = kDayPressureKPa;
+        plan.driftComponent = manifest.driftComponent;
+        plan.driftStartDay = manifest.driftStartDay;
+        plan.driftPerDay = manifest.driftPerDay;
+        manifest.history[m] = WriteCalibrationHistory(writer, plan, model, random);
+    }
+}
 } // namespace
 
 DemoManifest MakeDemoDatabase(const std::string& pathUtf8, uint64_t seed, int32_t version) {
@@ -112,6 +141,7 @@ DemoManifest MakeDemoDatabase(const std::string& pathUtf8, uint64_t seed, int32_
     manifest.mixtureAnalyses =
         IdsOf(WriteAnalyses(writer, GasOf(controlMixture), u"Контроль точности", controlMixture.name, 2, run,
                             model, analysisOptions, random));
+    WriteHistory(writer, manifest, model, random);
     writer.Commit();
     return manifest;
 }

@@ -84,8 +84,9 @@ sim::DemoManifest* RunConnection::manifest_ = nullptr;
 
 constexpr int32_t kMethodC1 = 2;
 // The distinct statements a run of method В1 reads with: the database version, the certified
-// composition, the existence of a mixture, the peaks and the peak areas of a chromatogram.
-constexpr uint64_t kStatementsOfARun = 5;
+// composition, the existence of a mixture, the peaks and the peak areas of a chromatogram, and the
+// calibration chromatograms of the stability history.
+constexpr uint64_t kStatementsOfARun = 6;
 
 TEST_F(RunConnection, ARunOpensOneConnectionAndCompilesEachStatementOnceInEitherJournalMode) {
     std::vector<double> fractionsOfMode[2];

@@ -69,8 +69,8 @@ TEST_F(Settings, FreshProfileGivesEveryDefault) {
 }
 
 TEST_F(Settings, EveryScalarKeyIsWrittenAndHasTheDocumentedName) {
-    EXPECT_EQ(BoolSettingKeys().size() + IntSettingKeys().size(),
-              16u + 94u + 9u + 2u); // the last two: the selection dialog's range
+    // The last five: the selection dialog's range (2) and the stability of the calibration (3).
+    EXPECT_EQ(BoolSettingKeys().size() + IntSettingKeys().size(), 16u + 94u + 9u + 2u + 3u);
     CalcContext context;
     SettingsStore::Save(context);
     EXPECT_EQ(host.profile.at(u"Tarvel/clbrCarbonDioxide"), u"1");

@@ -18,6 +18,7 @@ int32_t ResetRun(CalcContext& context) {
     context.calibrationOk = true;
     context.calibration.clear();
     context.calibrationAssays.clear();
+    context.stability = CalibrationStability{};
 
     context.measurements.clear();
     context.components.clear();

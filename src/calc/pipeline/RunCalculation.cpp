@@ -4,6 +4,7 @@
 // first read and closed when the run ends, with each statement compiled once.
 #include "calc/Stages.h"
 #include "calc/Status.h"
+#include "calc/stability/StabilityStage.h"
 #include "data/DataBaseReader.h"
 
 namespace {
@@ -35,6 +36,8 @@ int32_t RunCalculation(CalcContext& context) {
         return status;
     }
     status = RunCalibration(context);
+    // Also after a failed calibration: a drift is what often precedes one.
+    ReadCalibrationStability(context);
     if (status != Status::Ok) {
         return status;
     }

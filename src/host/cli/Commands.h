@@ -8,8 +8,9 @@
 
 namespace ExitStatus {
 inline constexpr int Ok = 0;
-inline constexpr int UsageOrFile = 1;       // a wrong command line, or a file that cannot be read or written
-inline constexpr int CalculationFailed = 2; // the calculation ended with a status other than 0
+inline constexpr int UsageOrFile = 1;        // a wrong command line, or a file that cannot be read or written
+inline constexpr int CalculationFailed = 2;  // the calculation ended with a status other than 0
+inline constexpr int BeyondActionLimits = 3; // stability: a component beyond its action limits
 } // namespace ExitStatus
 
 using Arguments = std::span<const std::string_view>;
@@ -23,6 +24,7 @@ int SettingsCommand(Arguments args);
 int DemoCommand(Arguments args);
 int RunCommand(Arguments args);
 int AssaysCommand(Arguments args);
+int StabilityCommand(Arguments args);
 
 // The usage text.
 void PrintUsage(bool toErrorOutput);

@@ -177,6 +177,8 @@ int DemoCommand(Arguments args) {
         return ExitStatus::UsageOrFile;
     }
     PrintCalculation(context, status);
+    PrintLine(u"");
+    PrintStability(context);
     // The demo's day lies outside the search's default range of the last 365 days.
     const std::string day = LocalDateArgument(analysisDate);
     PrintLine(u"");

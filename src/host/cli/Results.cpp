@@ -9,6 +9,7 @@
 #include "ui/models/CalibrationPageModel.h"
 #include "ui/models/ComponentsPageModel.h"
 #include "ui/models/MethaneNumberPageModel.h"
+#include "ui/models/StabilityPageModel.h"
 
 namespace {
 
@@ -31,4 +32,16 @@ void PrintCalculation(const CalcContext& context, int32_t status) {
         PrintLine(LoadText(StringId::CalculationFailed));
     }
     PrintLine(FormatText(u"status: %d", {static_cast<int>(status)}));
+}
+
+bool PrintStability(const CalcContext& context) {
+    const CalibrationStability& stability = context.stability;
+    if (!stability.read) {
+        PrintLine(LoadText(StringId::StabilityNotRead));
+        return false;
+    }
+    PrintPageTable(LoadText(StringId::StabilityTitle), BuildStabilityPage(context));
+    PrintLine(FormatText(LoadText(StringId::StabilityPeriod),
+                         {stability.days, stability.calibrations, stability.leftOver}));
+    return true;
 }

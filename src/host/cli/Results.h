@@ -7,3 +7,7 @@
 struct CalcContext;
 
 void PrintCalculation(const CalcContext& context, int32_t status);
+
+// The stability table of the calibration with the period it looked at; false, with a line saying so,
+// when no history was read.
+bool PrintStability(const CalcContext& context);

@@ -28,13 +28,19 @@ constexpr const char* kUsage =
     "      [--operator NAME] [--station NAME [--place NAME]] [--sample TEXT]\n"
     "      Searches the chromatograms as the selection dialog does (analysis chromatograms unless\n"
     "      --calibration; dates YYYY-MM-DD[ HH:MM[:SS]] in local time, by default the last 365 days).\n"
+    "  stability --db FILE --profile FILE [--days N] [--svg DIR]\n"
+    "      Calculates as run does and prints each calibrated component's characteristic against its\n"
+    "      earlier calibrations (N days before the current one, Tarvel/clbrStabilityDays unless given);\n"
+    "      --svg writes one chart per component into DIR. Exit status 3 when a component lies beyond\n"
+    "      its action limits.\n"
     "  info\n"
     "      The plug-in's name, version and description.\n"
     "  settings [--profile FILE] [--db FILE]\n"
     "      Loads the settings from the profile and writes them back, printing every key.\n"
     "  --help\n"
     "\n"
-    "Exit status: 0 success, 1 usage or file error, 2 the calculation failed.\n";
+    "Exit status: 0 success, 1 usage or file error, 2 the calculation failed (stability: no current\n"
+    "calibration to chart), 3 a component of the calibration beyond its action limits.\n";
 
 } // namespace
 

@@ -107,6 +107,7 @@ std::string BuildReportXml(const CalcContext& context, const ReportSources& sour
     AddProperties(tree, root, context);
     AddAnalysisSection(tree, root, context);
     AddCalibrationSection(tree, root, context);
+    AddStabilitySection(tree, root, context);
     AddComponentsSection(tree, root, context);
     AddCalculationSection(tree, root, context);
     AddMethaneSection(tree, root, context);

@@ -11,6 +11,9 @@ struct CalcContext;
 void AddAnalysisSection(ReportTree& tree, pugi::xml_node root, const CalcContext& context);
 // "calibration": the calibration results with the columns of the calibration page.
 void AddCalibrationSection(ReportTree& tree, pugi::xml_node root, const CalcContext& context);
+// "stability": the calibration against its history, with a chart per component outside its warning
+// limits; absent when "Tarvel/clbrStabilityReport" is off or no history was read.
+void AddStabilitySection(ReportTree& tree, pugi::xml_node root, const CalcContext& context);
 // "components": the composition with the columns of the components page and the footnote.
 void AddComponentsSection(ReportTree& tree, pugi::xml_node root, const CalcContext& context);
 // "calculation": the physical properties with their expanded uncertainties.

@@ -25,6 +25,10 @@ constexpr std::array<MainWindowPage, kMainWindowPageCount> kPageTable = {{
 }};
 
 constexpr AnchoredControl kListPage[] = {{IDC_PAGE_LIST, AnchorAll}};
+constexpr AnchoredControl kCalibrationPage[] = {
+    {IDC_CALIBRATION_STABILITY, AnchorLeft | AnchorTop},
+    {IDC_PAGE_LIST, AnchorAll},
+};
 constexpr AnchoredControl kAddDeletePage[] = {
     {IDC_PAGE_ADD, AnchorTop | AnchorRight},
     {IDC_PAGE_DELETE, AnchorTop | AnchorRight},
@@ -70,6 +74,7 @@ std::span<const MainWindowPage, kMainWindowPageCount> MainWindowPages() {
 std::span<const AnchoredControl> PageAnchors(int templateId) {
     switch (templateId) {
     case IDD_PAGE_CALIBRATION:
+        return kCalibrationPage;
     case IDD_PAGE_COMPONENTS:
     case IDD_PAGE_CALCULATION:
     case IDD_PAGE_METHANE_NUMBER:

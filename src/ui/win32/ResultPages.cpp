@@ -8,6 +8,7 @@
 #include "calc/CalcContext.h"
 #include "calc/journal/Journal.h"
 #include "text/StringIds.gen.h"
+#include "text/StringTable.h"
 #include "ui/models/CalculationPageModel.h"
 #include "ui/models/CalibrationPageModel.h"
 #include "ui/models/ComponentsPageModel.h"
@@ -17,6 +18,7 @@
 #include "ui/win32/Pages.h"
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
+#include "ui/win32/StabilityDialog.h"
 
 namespace {
 
@@ -87,8 +89,19 @@ INT_PTR ListPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam, PageBu
 
 } // namespace
 
+// The calibration page adds one button: the calibration's stability over its history.
 INT_PTR CALLBACK CalibrationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return GuardedProcedure(page, "CalibrationPage", INT_PTR{FALSE}, [&] {
+        if (message == WM_INITDIALOG) {
+            SetDlgItemTextW(page, IDC_CALIBRATION_STABILITY,
+                            Wide(std::u16string(LoadText(StringId::StabilityButton))));
+        }
+        if (message == WM_COMMAND && LOWORD(wParam) == IDC_CALIBRATION_STABILITY) {
+            if (const CalcContext* context = PageContext(page)) {
+                ShowStabilityDialog(page, *context);
+            }
+            return INT_PTR{TRUE};
+        }
         return ListPageProcedure(page, message, wParam, lParam, &BuildCalibrationPage, true);
     });
 }
