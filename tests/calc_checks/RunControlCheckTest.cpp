@@ -51,7 +51,7 @@ protected:
                                    {u"n_hexane", 1.25, 0.04, 2},
                                    {u"helium", 0.008, 0.001, 4},
                                    {u"nitrogen", 1.742, 0.04, 3}});
-        context_.measurements = {Measurement{17, {}}, Measurement{18, {}}};
+        context_.measurements = {Measurement{17, {}, {}}, Measurement{18, {}, {}}};
         context_.assays = {AnalysisOf(16, u"Другая"), AnalysisOf(17, u"Контрольная"), AnalysisOf(18, u"")};
     }
 
@@ -142,7 +142,7 @@ TEST_F(RunControlCheckTest, NothingToControl) {
 }
 
 TEST_F(RunControlCheckTest, AnalysisWithoutMixtureFails) {
-    context_.measurements = {Measurement{18, {}}};
+    context_.measurements = {Measurement{18, {}, {}}};
     context_.components = {Row(u"propane", 1.1, 0.05)};
     EXPECT_EQ(RunControlCheck(context_), Status::Failed);
     ExpectJournal(context_.journal, {Message(JournalCategory::Comp, StringId::NoMixtureForAnalysis)});

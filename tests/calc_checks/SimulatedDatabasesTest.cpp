@@ -121,7 +121,7 @@ TEST_F(DemoDatabaseTest, ControlOfTheResultReadsTheMixtureRecordedWithTheAnalysi
         assay.id = id;
         assay.mixture = mixture.name;
         context.assays.push_back(assay);
-        context.measurements.push_back(Measurement{id, {}});
+        context.measurements.push_back(Measurement{id, {}, {}});
     }
     // Results 0.1 % above the certified values with an uncertainty of 0.2 %; one 1 % above.
     context.settings.clcMethaneDiff = false;
@@ -165,7 +165,7 @@ TEST_P(HostileDatabaseTest, ChecksFailClearlyOrRaiseTheDatabaseException) {
     assay.id = 1;
     assay.mixture = u"Смесь";
     context.assays = {assay};
-    context.measurements = {Measurement{1, {}}};
+    context.measurements = {Measurement{1, {}, {}}};
     ComponentResult row;
     row.id = u"nitrogen";
     row.molarFraction = 1.0;

@@ -288,7 +288,7 @@ void ApplyLine(CalcContext& context, std::string_view line) {
         for (size_t i = 1; i < tokens.size(); ++i) {
             const auto id = ParseInteger<int64_t>(tokens[i]);
             if (record == "measurements") {
-                context.measurements.push_back(Measurement{id, {}});
+                context.measurements.push_back(Measurement{id, {}, {}});
             } else {
                 context.calibrationAssays.insert(id);
             }
