@@ -23,6 +23,7 @@ int SettingsCommand(Arguments args);
 int DemoCommand(Arguments args);
 int RunCommand(Arguments args);
 int AssaysCommand(Arguments args);
+int TablesCommand(Arguments args);
 
 // The usage text.
 void PrintUsage(bool toErrorOutput);
