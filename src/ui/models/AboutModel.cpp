@@ -1,5 +1,8 @@
 #include "ui/models/AboutModel.h"
 
+#include "text/Format.h"
+#include "text/StringTable.h"
+
 namespace {
 constexpr size_t kIdentifierGroupDigits = 8;
 constexpr std::u16string_view kTableFileName = u"Tarvel31371720.tsv";
@@ -21,6 +24,11 @@ std::vector<std::u16string> MetrologyTableAboutRow(const MetrologyTableInForce& 
         return {};
     }
     const bool fileRead = !table.sha1.empty();
-    return {std::u16string(kTableFileName), MetrologyTableText(table), fileRead ? u"SHA1" : u"",
+    // The version column is narrow: the identifier stands in its own column.
+    const std::u16string inForce =
+        table.kind == kMetrologyLaboratoryTable
+            ? FormatText(LoadText(StringId::AboutMetrologyLaboratory), {static_cast<int>(table.rowCount)})
+            : MetrologyTableText(table);
+    return {std::u16string(kTableFileName), inForce, fileRead ? u"SHA1" : u"",
             fileRead ? GroupedIdentifier(table.sha1) : u""};
 }
