@@ -137,7 +137,10 @@ TEST(LaboratoryTable, ChangesExactlyTheChangedComponentsUncertaintyAndIsNamedByI
     EXPECT_NE(BuildReportXml(context).find("SHA-1 " + sha1), std::string::npos);
     const std::vector<std::u16string> aboutRow = MetrologyTableAboutRow(table);
     ASSERT_EQ(aboutRow.size(), 4u);
-    EXPECT_EQ(aboutRow[3].size(), 44u);
+    EXPECT_EQ(aboutRow[1], u"лабораторная");
+    EXPECT_EQ(aboutRow[3],
+              Utf8ToUtf16(sha1.substr(0, 8) + "-" + sha1.substr(8, 8) + "-" + sha1.substr(16, 8) + "-" +
+                          sha1.substr(24, 8) + "-" + sha1.substr(32, 8)));
 }
 
 TEST(RefusedTable, FailsEveryRunWithOneMessageNamingTheFileLineAndReason) {

@@ -1,6 +1,5 @@
 #include "ui/models/AboutModel.h"
 
-#include "text/Format.h"
 #include "text/StringTable.h"
 
 namespace {
@@ -24,11 +23,10 @@ std::vector<std::u16string> MetrologyTableAboutRow(const MetrologyTableInForce& 
         return {};
     }
     const bool fileRead = !table.sha1.empty();
-    // The version column is narrow: the identifier stands in its own column.
-    const std::u16string inForce =
-        table.kind == kMetrologyLaboratoryTable
-            ? FormatText(LoadText(StringId::AboutMetrologyLaboratory), {static_cast<int>(table.rowCount)})
-            : MetrologyTableText(table);
-    return {std::u16string(kTableFileName), inForce, fileRead ? u"SHA1" : u"",
+    // The version column is narrow: one word for what is in force; the identifier has its own column.
+    const uint32_t inForce = table.kind == kMetrologyLaboratoryTable ? StringId::AboutMetrologyLaboratory
+                             : table.kind == kMetrologyBuiltInTable  ? StringId::AboutMetrologyBuiltIn
+                                                                     : StringId::AboutMetrologyRefused;
+    return {std::u16string(kTableFileName), std::u16string(LoadText(inForce)), fileRead ? u"SHA1" : u"",
             fileRead ? GroupedIdentifier(table.sha1) : u""};
 }
