@@ -128,6 +128,7 @@ TEST(MetrologyTableFile, EveryFaultRefusesTheFileAtItsLine) {
 TEST(MetrologyTableFile, ABomCrLfSpacesAndSharedBoundsAreAcceptedAndGivenPartsReplaceTheirsAlone) {
     const std::filesystem::path path = TempFolder("valid") / "table.tsv";
     WriteBytes(path, "\xEF\xBB\xBF# a laboratory's rows\r\n"
+                     "\t\t\t\r\n  # indented comment\n"
                      "A\tethane\t0.001\t0.01\t0.0997\t4.18e-05\tТаблица 5\r\n"
                      "A \t ethane\t0.01\t0.1 \t0.0447\t4.16e-05\r\n"
                      "allowed_deviation\t0\t100\t0.4\r\n");

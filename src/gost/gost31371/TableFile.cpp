@@ -137,7 +137,9 @@ public:
             Issue(number, kMetrologyFaultNotUtf8, "");
             return;
         }
-        if (Trimmed(line).empty() || line.front() == '#') {
+        // Blank lines, also those of empty cells a spreadsheet leaves, and comments carry no row.
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line[first] == '#') {
             return;
         }
         const std::vector<std::string_view> fields = Fields(line);
