@@ -62,7 +62,9 @@ std::u16string FilePartsText(int32_t parts) {
     return text;
 }
 
-constexpr int32_t kAllFileParts = 127;
+constexpr int32_t kAllFileParts = kMetrologyPartMethodA | kMetrologyPartMethodB | kMetrologyPartMethodC1 |
+                                  kMetrologyPartMethodC2 | kMetrologyPartAllowedDeviation |
+                                  kMetrologyPartCriticalRange | kMetrologyPartMixtureRatio;
 
 } // namespace
 

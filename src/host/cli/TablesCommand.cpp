@@ -98,17 +98,15 @@ int CheckTable(const std::string& file) {
         PrintError(file + ": " + std::to_string(count) + " fault(s); the library would refuse the file");
         return ExitStatus::UsageOrFile;
     }
-    MetrologyTableInForce asLoaded;
-    asLoaded.known = true;
-    asLoaded.kind = kMetrologyLaboratoryTable;
-    asLoaded.fileParts = parts;
     PrintLine(file + ": valid");
     for (int32_t method = 0; method < 4; ++method) {
         int32_t rowCount = 0;
         library.MetrologyTableFileRows(path.c_str(), method, nullptr, 0, &rowCount);
         std::vector<MetrologyRow> rows(static_cast<size_t>(rowCount));
-        if (library.MetrologyTableFileRows(path.c_str(), method, rows.data(), rowCount, &rowCount) != 0) {
-            return LibraryMissing();
+        if (library.MetrologyTableFileRows(path.c_str(), method, rows.data(), rowCount, &rowCount) != 0 ||
+            static_cast<size_t>(rowCount) != rows.size()) {
+            PrintError("the file " + file + " changed while it was read");
+            return ExitStatus::UsageOrFile;
         }
         const bool fromFile = (parts & (kMetrologyPartMethodA << method)) != 0;
         PrintLine(FormatText(u"method %s: %d rows (%s)", {kMethodNames[method], static_cast<int>(rows.size()),
