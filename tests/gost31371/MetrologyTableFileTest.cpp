@@ -12,16 +12,37 @@
 #include "Gost31371TestSupport.h"
 #include "gost/gost31371/include/Tarvel31371720.h"
 #include "platform/Platform.h"
+#include "support/TempNames.h"
 
 using namespace gost31371_test;
 
 namespace {
 
+std::vector<std::filesystem::path>& MadeFolders() {
+    static std::vector<std::filesystem::path> folders;
+    return folders;
+}
+
+// Removes the folders when the program ends (a library copy is loaded until then).
+class RemoveMadeFolders : public ::testing::Environment {
+public:
+    void TearDown() override {
+        for (const std::filesystem::path& folder : MadeFolders()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
+    }
+};
+[[maybe_unused]] ::testing::Environment* const removeMadeFolders =
+    ::testing::AddGlobalTestEnvironment(new RemoveMadeFolders);
+
+// A folder of this process's own (parallel runs of the program never share one), emptied first.
 std::filesystem::path TempFolder(const std::string& name) {
-    const std::filesystem::path folder =
-        std::filesystem::path(platform::TempDirectory()) / ("tarvel-metrology-" + name);
+    const std::filesystem::path folder = std::filesystem::path(platform::TempDirectory()) /
+                                         ("tarvel-metrology-" + name + "-" + testsupport::ProcessToken());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
+    MadeFolders().push_back(folder);
     return folder;
 }
 
