@@ -566,8 +566,17 @@ table.sign td.caption { padding-top: 0.8mm; text-align: center; font-size: 7.5pt
     </div>
   </xsl:template>
 
+  <!-- The footer: who made the report, and which table of metrological characteristics the
+       uncertainties come from. -->
   <xsl:template match="footer">
     <div class="doc-foot">
+      <xsl:if test="metrologytable">
+        <div class="metrology-table">
+          <xsl:call-template name="text">
+            <xsl:with-param name="value" select="metrologytable"/>
+          </xsl:call-template>
+        </div>
+      </xsl:if>
       <xsl:call-template name="text">
         <xsl:with-param name="value" select="info"/>
       </xsl:call-template>

@@ -1,6 +1,7 @@
 #include "output/ExportFields.h"
 
 #include "calc/CalcContext.h"
+#include "calc/MetrologyTableInForce.h"
 #include "data/AliasLookup.h"
 #include "output/ExportKeywords.h"
 #include "output/ExportSelection.h"
@@ -114,5 +115,9 @@ ExportRecord SettingsRecord(const CalcContext& context) {
     AddKeyword(record, "identitymatrix", BooleanWord(settings.clcIdentityMatrix));
     AddKeyword(record, "conformity", BooleanWord(settings.clcMixtureConformity));
     AddKeyword(record, "laboratory", BooleanWord(settings.LaboratoryChromatograph()));
+    const std::u16string metrologyTable = MetrologyTableKeyword(TableInForce());
+    if (!metrologyTable.empty()) {
+        Add(record, "metrologytable", metrologyTable);
+    }
     return record;
 }

@@ -35,5 +35,6 @@ ExportRecord MethaneRecord(const CalcContext& context);
 
 // method (TXT: CALCMETHOD; absent for an unknown method), control, mixtureconformity, pressure,
 // measuretemp, burnouttemp (each absent for an unknown index), methanediff, identitymatrix,
-// conformity, laboratory.
+// conformity, laboratory, metrologytable (the table of metrological characteristics in force: "designed",
+// "laboratory <SHA-1 of its file>"; absent when the library does not say).
 ExportRecord SettingsRecord(const CalcContext& context);

@@ -184,8 +184,11 @@ TEST_F(WindowTest, AboutPageListsTheFourModulesWithVersionsAndIdentifiers) {
     const auto rows = Rows(list);
     const std::wstring names[] = {L"TarvelPlugin.dll", L"Tarvel31371720.dll", L"Tarvel3136921.dll",
                                   L"Tarvel3470420.dll"};
-    ASSERT_EQ(rows.size(), 4u);
-    for (size_t row = 0; row < rows.size(); ++row) {
+    // The four modules, then the table of metrological characteristics in force (no file beside the
+    // library: the built-in table, without a file to identify).
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4], (std::vector<std::wstring>{L"Tarvel31371720.tsv", L"встроенная", L"", L""}));
+    for (size_t row = 0; row < std::size(names); ++row) {
         SCOPED_TRACE(Narrow(names[row]));
         EXPECT_EQ(rows[row][0], names[row]);
         EXPECT_EQ(rows[row][1], L"1.0.6.21");

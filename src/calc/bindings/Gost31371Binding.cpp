@@ -27,6 +27,10 @@ void ResolveAll(EntryResolver& entry, Gost31371Binding& binding) {
     entry("Normalize", binding.Normalize);
     entry("CalcU", binding.CalcU);
     entry("CheckMoleFactor", binding.CheckMoleFactor);
+    entry("GetMetrologyTableSource", binding.GetMetrologyTableSource);
+    entry("WriteMetrologyTableText", binding.WriteMetrologyTableText);
+    entry("CheckMetrologyTableFile", binding.CheckMetrologyTableFile);
+    entry("MetrologyTableFileRows", binding.MetrologyTableFileRows);
 }
 } // namespace
 

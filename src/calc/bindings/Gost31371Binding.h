@@ -35,6 +35,10 @@ struct Gost31371Binding {
     decltype(&::Normalize) Normalize = nullptr;
     decltype(&::CalcU) CalcU = nullptr;
     decltype(&::CheckMoleFactor) CheckMoleFactor = nullptr;
+    decltype(&::GetMetrologyTableSource) GetMetrologyTableSource = nullptr;
+    decltype(&::WriteMetrologyTableText) WriteMetrologyTableText = nullptr;
+    decltype(&::CheckMetrologyTableFile) CheckMetrologyTableFile = nullptr;
+    decltype(&::MetrologyTableFileRows) MetrologyTableFileRows = nullptr;
 };
 
 // The binding, loaded on the first call from the folder of the plug-in (or program) module.

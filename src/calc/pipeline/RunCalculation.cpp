@@ -2,6 +2,7 @@
 // no message of its own; the journal carries the stages' explanations and the status only selects the
 // message box. The whole run reads the host's database through one read-only connection, opened by its
 // first read and closed when the run ends, with each statement compiled once.
+#include "calc/MetrologyTableInForce.h"
 #include "calc/Stages.h"
 #include "calc/Status.h"
 #include "calc/stability/StabilityStage.h"
@@ -31,6 +32,11 @@ int32_t RunCalculation(CalcContext& context) {
     const DataBase::RunScope connection;
     int32_t status = ResetRun(context);
 
+    // A laboratory's table file the library refused leaves no table in force: nothing is calculated.
+    status = CheckMetrologyTable(context, TableInForce());
+    if (status != Status::Ok) {
+        return status;
+    }
     status = CheckMixtures(context);
     if (status != Status::Ok) {
         return status;

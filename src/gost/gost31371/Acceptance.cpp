@@ -7,15 +7,9 @@
 #include "gost/gost31371/AreaStatistics.h"
 #include "gost/gost31371/Numbers.h"
 #include "gost/gost31371/TableLookup.h"
+#include "gost/gost31371/TablesInForce.h"
 
 namespace gost31371 {
-namespace {
-
-// Ratio of certified to analysed fraction permitted either way for a single-point calibration (designed;
-// README.md, "Reference mixture against the analysed gas").
-constexpr double kMixtureRatioLimit = 2.0;
-
-} // namespace
 
 double FactorRateLimitPct(const MetrologyRow* table, int32_t rowCount, const char16_t* component,
                           double concentrationMolPct) {
@@ -45,11 +39,11 @@ bool ControlAreasAcceptable(std::span<const double> areas, double concentrationM
 }
 
 MixtureBand PermittedMixtureBand(double analysedMolPct) {
-    if (!IsAboveZero(analysedMolPct) || analysedMolPct > kWholeMolPct) {
+    const double ratio = TablesInForce().tables.mixtureRatio;
+    if (!IsAboveZero(analysedMolPct) || analysedMolPct > kWholeMolPct || !(ratio > 1.0)) {
         return {false, 0.0, 0.0};
     }
-    return {true, analysedMolPct / kMixtureRatioLimit,
-            std::min(analysedMolPct * kMixtureRatioLimit, kWholeMolPct)};
+    return {true, analysedMolPct / ratio, std::min(analysedMolPct * ratio, kWholeMolPct)};
 }
 
 } // namespace gost31371

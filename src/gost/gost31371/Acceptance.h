@@ -34,7 +34,8 @@ struct MixtureBand {
 };
 
 // Band of certified fractions of a single-point reference mixture that suits an analysed fraction x:
-// from x / 2 to 2x, the upper bound not above 100 mol %.
+// from x / r to r·x by the mixture ratio r in force (built in: 2), the upper bound not above 100 mol %.
+// Invalid when no ratio is in force.
 MixtureBand PermittedMixtureBand(double analysedMolPct);
 
 } // namespace gost31371

@@ -16,6 +16,7 @@
 #include "gost/gost31371/Composition.h"
 #include "gost/gost31371/MetrologyTables.h"
 #include "gost/gost31371/TableLookup.h"
+#include "gost/gost31371/TablesInForce.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ const MetrologyRow* TableOf(gost31371::Method method, int32_t* rowCount) {
     }
     *rowCount = 0;
     return gost::GuardedCall<const MetrologyRow*>(nullptr, [&] {
-        const gost31371::TableView table = gost31371::DefaultTable(method);
-        *rowCount = table.count;
-        return table.rows;
+        const auto& rows = gost31371::TablesInForce().tables.rows[static_cast<int>(method)];
+        *rowCount = static_cast<int32_t>(rows.size());
+        return rows.empty() ? nullptr : rows.data();
     });
 }
 

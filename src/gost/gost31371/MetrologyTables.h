@@ -12,12 +12,16 @@ namespace gost31371 {
 // А, Б, В1, В2.
 enum class Method { A, B, C1, C2 };
 
+inline constexpr int kMethodCount = 4;
+
 struct TableView {
     const MetrologyRow* rows;
+    const char* const* sources; // per row: its range source and coefficient source joined by a tab
     int32_t count;
 };
 
-// Rows owned by the library, valid for the life of the process.
+// The built-in designed rows, owned by the library, valid for the life of the process. The rows in force
+// may come from a laboratory's file instead (TablesInForce.h).
 TableView DefaultTable(Method method);
 
 } // namespace gost31371

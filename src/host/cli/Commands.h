@@ -25,6 +25,7 @@ int DemoCommand(Arguments args);
 int RunCommand(Arguments args);
 int AssaysCommand(Arguments args);
 int StabilityCommand(Arguments args);
+int TablesCommand(Arguments args);
 
 // The usage text.
 void PrintUsage(bool toErrorOutput);

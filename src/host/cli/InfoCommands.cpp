@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/CalcContext.h"
+#include "calc/MetrologyTableInForce.h"
 #include "data/DataBaseConnection.h"
 #include "host/cli/CommandLine.h"
 #include "host/cli/Commands.h"
@@ -11,6 +12,7 @@
 #include "plugin/PluginExports.h"
 #include "plugin/SettingsStore.h"
 #include "text/Format.h"
+#include "text/StringTable.h"
 #include "text/Utf.h"
 
 namespace {
@@ -31,6 +33,13 @@ int InfoCommand(Arguments args) {
         return UsageError("info takes no options");
     }
     PrintPluginInfo();
+    const MetrologyTableInForce& table = TableInForce();
+    if (table.known) {
+        PrintLine(FormatText(LoadText(StringId::MetrologyTableInForce), {MetrologyTableText(table)}));
+        if (table.kind == kMetrologyRefusedFile) {
+            PrintLine(RefusedFileMessage(table));
+        }
+    }
     return ExitStatus::Ok;
 }
 

@@ -36,6 +36,9 @@ int TarvelMain(const std::vector<std::string>& arguments) {
     if (command == "stability") {
         return StabilityCommand(args);
     }
+    if (command == "tables") {
+        return TablesCommand(args);
+    }
     return UsageError(command.substr(0, 2) == "--" ? "unknown option '" + std::string(command) + "'"
                                                    : "unknown command '" + std::string(command) + "'");
 }

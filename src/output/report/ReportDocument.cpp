@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "calc/CalcContext.h"
+#include "calc/MetrologyTableInForce.h"
 #include "calc/journal/JournalCategory.h"
 #include "data/SqlException.h"
 #include "output/report/ReportLocation.h"
@@ -72,6 +73,9 @@ void AddFooter(ReportTree& tree, pugi::xml_node root, const ReportSources& sourc
     AddText(
         tree, footer, "info",
         FormatText(LoadText(StringId::ReportGeneratedBy), {platform::LongDateTimeText(sources.generatedAt)}));
+    if (!sources.metrologyTable.empty()) {
+        AddText(tree, footer, "metrologytable", sources.metrologyTable);
+    }
 }
 
 } // namespace
@@ -91,6 +95,10 @@ ReportSources GatherReportSources(const CalcContext& context) {
     }
     sources.accountName = accountNameQuery != nullptr ? accountNameQuery() : std::u16string();
     sources.generatedAt = static_cast<int64_t>(std::time(nullptr));
+    const std::u16string table = MetrologyTableText(TableInForce());
+    if (!table.empty()) {
+        sources.metrologyTable = FormatText(LoadText(StringId::MetrologyTableInForce), {table});
+    }
     return sources;
 }
 

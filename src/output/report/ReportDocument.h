@@ -11,10 +11,11 @@ struct CalcContext;
 
 // What the document takes from outside the calculation context.
 struct ReportSources {
-    std::u16string station;     // station of the analysed gas
-    std::u16string place;       // its sampling point
-    std::u16string accountName; // signed-in user of the host
-    int64_t generatedAt = 0;    // when the report is made, seconds since 1970-01-01 UTC
+    std::u16string station;          // station of the analysed gas
+    std::u16string place;            // its sampling point
+    std::u16string accountName;      // signed-in user of the host
+    int64_t generatedAt = 0;         // when the report is made, seconds since 1970-01-01 UTC
+    std::u16string metrologyTable{}; // the line naming the table the uncertainties come from; empty: none
 };
 
 // The signed-in user's name as the program that hosts the plug-in knows it. The plug-in installs its
@@ -22,7 +23,8 @@ struct ReportSources {
 using AccountNameQuery = std::u16string (*)();
 void SetAccountNameQuery(AccountNameQuery query);
 
-// The station and sampling point from the host database, the account name and the current time.
+// The station and sampling point from the host database, the account name, the current time and the
+// table of metrological characteristics in force.
 // A database that cannot be read leaves the station and the sampling point empty: the report is still
 // made.
 ReportSources GatherReportSources(const CalcContext& context);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "text/StringIds.gen.h"
+#include "ui/models/AboutModel.h"
 
 namespace {
 constexpr int32_t kModuleColumnWidthPixels = 110;
@@ -15,15 +16,12 @@ constexpr std::array<std::u16string_view, 4> kModules = {u"TarvelPlugin.dll", u"
 
 std::u16string ModuleIdentifier(const platform::Sha1Digest& digest) {
     static constexpr char16_t kDigits[] = u"0123456789abcdef";
-    std::u16string text;
-    for (size_t index = 0; index < digest.size(); ++index) {
-        if (index > 0 && index % 4 == 0) {
-            text += u'-';
-        }
-        text += kDigits[digest[index] >> 4];
-        text += kDigits[digest[index] & 0x0F];
+    std::u16string hex;
+    for (uint8_t byte : digest) {
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0x0F];
     }
-    return text;
+    return GroupedIdentifier(hex);
 }
 
 std::u16string FileVersionText(const std::u16string& path) {
@@ -62,6 +60,10 @@ PageTable BuildModuleTable(const std::u16string& folder) {
         const bool read = platform::Sha1OfFile(path, digest);
         table.rows.push_back({std::u16string(name), FileVersionText(path), u"SHA1",
                               read ? ModuleIdentifier(digest) : std::u16string()});
+    }
+    std::vector<std::u16string> metrologyTable = MetrologyTableAboutRow(TableInForce());
+    if (!metrologyTable.empty()) {
+        table.rows.push_back(std::move(metrologyTable));
     }
     return table;
 }

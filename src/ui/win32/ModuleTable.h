@@ -14,5 +14,6 @@ std::u16string ModuleIdentifier(const platform::Sha1Digest& digest);
 std::u16string FileVersionText(const std::u16string& path);
 
 // The module table read from the files in folder: columns file name, version, algorithm ("SHA1"),
-// identifier (empty when the file cannot be read).
+// identifier (empty when the file cannot be read); then the row of the table of metrological
+// characteristics in force.
 PageTable BuildModuleTable(const std::u16string& folder);

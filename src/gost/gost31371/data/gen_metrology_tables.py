@@ -7,7 +7,8 @@ Input lines: method TAB component TAB lower TAB upper TAB a TAB b TAB range sour
 source; '#' starts a comment line. The input is checked before anything is written: method one of A, B,
 C1, C2; the component a lower-case ASCII identifier of at most 63 characters; the four numbers finite,
 0 <= lower < upper <= 100; both sources present (every row states where it comes from); every method has
-at least one row. The sources go into the generated file as a comment beside each row.
+at least one row. The sources go into the generated file as a comment beside each row and, joined by a
+tab, as the row's source text, which the library writes back when it exports the table.
 """
 import math
 import re
@@ -65,6 +66,10 @@ def literal(text):
     return repr(value) if "e" in repr(value) or "." in repr(value) else repr(value) + ".0"
 
 
+def c_string(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"').replace("\t", "\\t") + '"'
+
+
 def write_source(rows, output):
     out = ["// Generated from metrology_tables.tsv by gen_metrology_tables.py: do not edit; edit the table.",
            '#include "gost/gost31371/MetrologyTables.h"', "", "#include <iterator>", "",
@@ -75,6 +80,10 @@ def write_source(rows, output):
             out.append(f'    /* range {range_source}; coefficients {coefficient_source} */')
             out.append(f'    {{u"{component}", {literal(lower)}, {literal(upper)}, {literal(a)}, {literal(b)}}},')
         out.append("};")
+        out.append(f"constexpr const char* kMethod{method}Sources[] = {{")
+        for component, lower, upper, a, b, range_source, coefficient_source in rows[method]:
+            out.append(f"    {c_string(range_source + chr(9) + coefficient_source)},")
+        out.append("};")
         out.append("")
     out.append("} // namespace")
     out.append("")
@@ -82,9 +91,9 @@ def write_source(rows, output):
     out.append("    switch (method) {")
     for method in METHODS:
         out.append(f"    case Method::{method}:")
-        out.append(f"        return {{kMethod{method}, static_cast<int32_t>(std::size(kMethod{method}))}};")
+        out.append(f"        return {{kMethod{method}, kMethod{method}Sources, static_cast<int32_t>(std::size(kMethod{method}))}};")
     out.append("    }")
-    out.append("    return {nullptr, 0};")
+    out.append("    return {nullptr, nullptr, 0};")
     out.append("}")
     out.append("")
     out.append("} // namespace gost31371")

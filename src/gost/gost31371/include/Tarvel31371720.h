@@ -82,4 +82,83 @@ TARVEL_EXPORT double CalcU(const MetrologyRow* table, int32_t rowCount, const ch
 // methods); lower and upper receive the permitted range of c.
 TARVEL_EXPORT bool CheckMoleFactor(double x, double c, double* lower, double* upper);
 
+// The table of metrological characteristics in force and its provenance. The library reads the file
+// Tarvel31371720.tsv beside its own module once, on the first call that needs a table or a norm: absent,
+// the built-in designed tables and norms are in force; present and valid, its rows replace the built-in
+// ones part by part (a method's coefficient rows, the allowed deviations, the critical-range factors, the
+// mixture ratio); present and faulty, the whole file is refused and nothing is in force: the table getters
+// give no rows, GetAllowedValue 0, CalibrationCheck, ControlCheck and CheckMoleFactor false.
+enum MetrologyTableKind : int32_t {
+    kMetrologyBuiltInTable = 0,    // no file: the built-in designed table
+    kMetrologyLaboratoryTable = 1, // the laboratory's file is in force
+    kMetrologyRefusedFile = 2,     // the laboratory's file was refused; no table is in force
+};
+
+// Parts of a table file (bits of fileParts).
+enum MetrologyTablePart : int32_t {
+    kMetrologyPartMethodA = 1,
+    kMetrologyPartMethodB = 2,
+    kMetrologyPartMethodC1 = 4,
+    kMetrologyPartMethodC2 = 8,
+    kMetrologyPartAllowedDeviation = 16,
+    kMetrologyPartCriticalRange = 32,
+    kMetrologyPartMixtureRatio = 64,
+};
+
+// Why a table file was refused.
+enum MetrologyFileFault : int32_t {
+    kMetrologyFaultNone = 0,
+    kMetrologyFaultUnreadable = 1,       // the file cannot be opened or read (line 0)
+    kMetrologyFaultTooLarge = 2,         // the file is larger than the library reads (line 0)
+    kMetrologyFaultNotUtf8 = 3,          // the line is not UTF-8
+    kMetrologyFaultLineTooLong = 4,      // the line is longer than 1024 bytes
+    kMetrologyFaultFieldCount = 5,       // too few tab-separated fields for the row's kind
+    kMetrologyFaultUnknownMethod = 6,    // the first field names no method and no norm
+    kMetrologyFaultUnknownComponent = 7, // the component identifier is not one of the library's
+    kMetrologyFaultNotANumber = 8,       // a field that must be a finite number is not
+    kMetrologyFaultNegative = 9,         // a negative coefficient a or b
+    kMetrologyFaultRange = 10,           // lower not below upper, or a bound outside 0..100 mol %
+    kMetrologyFaultOverlap = 11,         // the range overlaps another of the same method and component
+    kMetrologyFaultDuplicate = 12,       // the row repeats an earlier one
+    kMetrologyFaultNormValue = 13,       // a norm outside its bounds (see the file's header)
+    kMetrologyFaultNoRows = 14,          // the file holds no row at all (line 0)
+};
+
+struct MetrologyTableSource {
+    int32_t kind;           // MetrologyTableKind
+    int32_t rowCount;       // the file's rows (laboratory), the built-in coefficient rows, 0 (refused)
+    int32_t fileParts;      // MetrologyTablePart bits taken from the file
+    int32_t faultLine;      // refused: the line of the first fault, 1-based (0: the file as a whole)
+    int32_t fault;          // refused: MetrologyFileFault of that fault
+    char16_t sha1[48];      // laboratory or refused file: its SHA-1, 40 lower-case hexadecimal digits
+    char16_t faultText[64]; // refused: the offending text of the line, cut to 63 units
+    char16_t path[1024];    // the file looked for beside the library, cut to 1023 units
+};
+static_assert(sizeof(MetrologyTableSource) == 2292, "the record layout is part of the interface");
+
+struct MetrologyFileIssue {
+    int32_t line;      // 1-based; 0 for the file as a whole
+    int32_t fault;     // MetrologyFileFault
+    char16_t text[64]; // the offending text, cut to 63 units
+};
+static_assert(sizeof(MetrologyFileIssue) == 136, "the record layout is part of the interface");
+
+// Which table is in force; status 0, -1 for a null source.
+TARVEL_EXPORT int32_t GetMetrologyTableSource(MetrologyTableSource* source);
+// The table in force written in the file format (UTF-8, "\n" line ends), a template for a laboratory's
+// file. Returns the length in bytes without the terminator and writes at most capacity - 1 bytes and a
+// terminator into buffer (null buffer or capacity 0: nothing written); -1 when a refused file leaves no
+// table in force.
+TARVEL_EXPORT int32_t WriteMetrologyTableText(char* buffer, int32_t capacity);
+// Reads and checks a table file at path without putting it in force: every fault, in line order, at most
+// capacity of them written into issues; the number of faults through issueCount and the parts the file
+// gives through fileParts (either may be null). Status 0 for a valid file, -1 when it would be refused.
+TARVEL_EXPORT int32_t CheckMetrologyTableFile(const char16_t* path, MetrologyFileIssue* issues,
+                                              int32_t capacity, int32_t* issueCount, int32_t* fileParts);
+// The rows of a method (0 А, 1 Б, 2 В1, 3 В2) that the table file at path would put in force (its own, or
+// the built-in rows of a method it does not give): at most capacity rows into rows, the number through
+// rowCount. Status 0, -1 when the file would be refused or an argument is unusable.
+TARVEL_EXPORT int32_t MetrologyTableFileRows(const char16_t* path, int32_t method, MetrologyRow* rows,
+                                             int32_t capacity, int32_t* rowCount);
+
 } // extern "C"
