@@ -32,7 +32,10 @@ void RemoveFromAnalyses(const std::string& path, const Laboratory& laboratory, u
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
     std::string ids;
     for (const int64_t id : laboratory.analyses) {
-        ids += (ids.empty() ? "" : ",") + std::to_string(id);
+        if (!ids.empty()) {
+            ids += ',';
+        }
+        ids += std::to_string(id);
     }
     const std::string analyses = " WHERE assayid IN (" + ids + ")";
     const std::string chosen = " (rowid * 7919 + " + std::to_string(seed) + ") % ";
