@@ -9,7 +9,7 @@ shift
 build=$(cd "$(dirname "$1")/.." && pwd)
 export TARVEL_WINEPREFIX="${TARVEL_WINEPREFIX:-$build/wineprefix-display}"
 set_dpi() {
-    bash "$root/scripts/wine-run.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    TARVEL_WINESERVER_PERSIST=0 bash "$root/scripts/wine-run.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
         >/dev/null 2>&1 || true
     # The server writes the registry when it ends; a program started later reads the resolution then.
     WINEPREFIX="$TARVEL_WINEPREFIX" wineserver -w 2>/dev/null || true

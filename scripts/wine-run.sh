@@ -24,4 +24,11 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
+# The prefix's server stays a while after its last program ends: a program that starts while the server
+# is shutting down can lose its connection ("wine client error: recvmsg"), which parallel test programs
+# on one prefix otherwise meet now and then. When a server already runs this start just fails. A caller
+# that waits for the server to end (to have the registry written) sets TARVEL_WINESERVER_PERSIST=0.
+if [ "${TARVEL_WINESERVER_PERSIST:-1}" != 0 ]; then
+    wineserver -p30 >/dev/null 2>&1 || true
+fi
 exec wine "$exe" "$@"
