@@ -26,6 +26,7 @@
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/SolidBrushes.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ struct MainWindowState {
 };
 
 MainWindowState* StateOf(HWND window) {
-    return reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(window, DWLP_USER));
+    return WindowState<MainWindowState>(window);
 }
 
 HBRUSH StripBrush(bool clean) {
@@ -191,7 +192,7 @@ void Initialize(HWND window) {
     EnableThemeDialogTexture(window, ETDT_ENABLETAB);
     auto owned = std::make_unique<MainWindowState>();
     MainWindowState& state = *owned;
-    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(owned.release()));
+    AttachWindowState(window, owned.release());
     SettingsStore::Load(state.context);
     SetIcons(window);
     InitializeJournal(window);
@@ -232,7 +233,7 @@ void Close(HWND window) {
 
 void FinalDestruction(HWND window) {
     delete StateOf(window);
-    SetWindowLongPtrW(window, DWLP_USER, 0);
+    AttachWindowState<MainWindowState>(window, nullptr);
     MainWindowDestroyed();
 }
 
