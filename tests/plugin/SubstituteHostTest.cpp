@@ -1,6 +1,7 @@
 // The substitute host's profile file: what the command-line host keeps between runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -135,3 +136,49 @@ TEST(SubstituteHost, AnswersNoAccountAsTheHostDoes) {
 }
 
 } // namespace
+
+// Every topic the host answers itself has one row of its table; events and the plug-in's own commands
+// have none and go to the bus. Each row's availability follows the switch that governs it.
+TEST(SubstituteHostTopics, TableHoldsEveryServedTopicOnceAndFollowsItsSwitch) {
+    struct Case {
+        const char* topic;
+        void (*switchOff)(SubstituteHost& host); // null: always served
+    };
+    const auto profileOff = [](SubstituteHost& host) { host.servesProfile = false; };
+    const Case cases[] = {
+        {topic::GetLanguage, [](SubstituteHost& host) { host.language.reset(); }},
+        {topic::GetConnectionUri, nullptr},
+        {topic::AccountName, nullptr},
+        {topic::CreateNewMenu, nullptr},
+        {topic::OpenAssayFile, [](SubstituteHost& host) { host.servesOpenAssayFile = false; }},
+        {topic::ProfileGetInt, profileOff},
+        {topic::ProfileSetInt, profileOff},
+        {topic::ProfileGetString, profileOff},
+        {topic::ProfileSetString, profileOff},
+        {topic::ProfileGetRect, profileOff},
+        {topic::ProfileSetRect, profileOff},
+        {topic::ProfileDelParam, profileOff},
+    };
+    const auto table = SubstituteHost::ServedTopics();
+    EXPECT_EQ(table.size(), std::size(cases));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.topic);
+        EXPECT_EQ(
+            std::count_if(table.begin(), table.end(), [&](const auto& row) { return row.topic == c.topic; }),
+            1);
+        SubstituteHost host;
+        EXPECT_EQ(host.Services()->IsTopicAvailable(c.topic), 1);
+        if (c.switchOff != nullptr) {
+            c.switchOff(host);
+            EXPECT_EQ(host.Services()->IsTopicAvailable(c.topic), 0);
+        }
+    }
+    for (const char* busTopic : {topic::ModulesLoaded, topic::MenuCommand}) {
+        SCOPED_TRACE(busTopic);
+        EXPECT_EQ(
+            std::count_if(table.begin(), table.end(), [&](const auto& row) { return row.topic == busTopic; }),
+            0);
+        SubstituteHost host;
+        EXPECT_EQ(host.Services()->IsTopicAvailable(busTopic), 0);
+    }
+}

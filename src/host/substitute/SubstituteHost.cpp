@@ -4,6 +4,8 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <span>
 
 #include "text/Utf.h"
 
@@ -54,15 +56,90 @@ bool FitsOnOneLine(std::u16string_view text) {
     return text.find_first_of(u"\r\n") == std::u16string_view::npos;
 }
 
-bool IsProfileTopic(std::string_view topic) {
-    for (const char* profileTopic :
-         {topic::ProfileGetInt, topic::ProfileSetInt, topic::ProfileGetString, topic::ProfileSetString,
-          topic::ProfileGetRect, topic::ProfileSetRect, topic::ProfileDelParam}) {
-        if (topic == profileTopic) {
-            return true;
-        }
+// The profile topics share their guard: the host serves the profile and the caller names a key.
+using ProfileEntry = intptr_t (*)(std::map<std::u16string, std::u16string>& profile,
+                                  const std::u16string& key, intptr_t second);
+
+template <ProfileEntry entry>
+intptr_t ProfileTopic(SubstituteHost& host, intptr_t first, intptr_t second) {
+    if (!host.servesProfile || first == 0) {
+        return 0;
     }
-    return false;
+    return entry(host.profile, KeyOf(first), second);
+}
+
+bool ServesProfile(const SubstituteHost& host) {
+    return host.servesProfile;
+}
+
+bool AlwaysServed(const SubstituteHost&) {
+    return true;
+}
+
+intptr_t ProfileGetInt(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                       intptr_t second) {
+    const auto found = profile.find(key);
+    int32_t value = 0;
+    if (found == profile.end() || second == 0 || !ParseInt32(found->second, value)) {
+        return 0;
+    }
+    *reinterpret_cast<int32_t*>(second) = value;
+    return 1;
+}
+
+intptr_t ProfileSetInt(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                       intptr_t second) {
+    if (second != 0) {
+        profile[key] = DecimalText(*reinterpret_cast<const int32_t*>(second));
+    }
+    return 0;
+}
+
+intptr_t ProfileGetString(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                          intptr_t second) {
+    const auto found = profile.find(key);
+    auto* request = reinterpret_cast<StringRequest*>(second);
+    if (found == profile.end() || request == nullptr || request->buffer == nullptr ||
+        request->capacity <= 0) {
+        return 0;
+    }
+    const size_t length = std::min(found->second.size(), static_cast<size_t>(request->capacity - 1));
+    std::copy_n(found->second.data(), length, request->buffer);
+    request->buffer[length] = u'\0';
+    return 1;
+}
+
+intptr_t ProfileSetString(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                          intptr_t second) {
+    profile[key] = KeyOf(second);
+    return 0;
+}
+
+intptr_t ProfileGetRect(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                        intptr_t second) {
+    const auto found = profile.find(key);
+    ProfileRect rect{};
+    if (found == profile.end() || second == 0 || !ParseRect(found->second, rect)) {
+        return 0;
+    }
+    *reinterpret_cast<ProfileRect*>(second) = rect;
+    return 1;
+}
+
+intptr_t ProfileSetRect(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                        intptr_t second) {
+    if (second != 0) {
+        const auto& r = *reinterpret_cast<const ProfileRect*>(second);
+        profile[key] = DecimalText(r.left) + u"," + DecimalText(r.top) + u"," + DecimalText(r.right) + u"," +
+                       DecimalText(r.bottom);
+    }
+    return 0;
+}
+
+intptr_t ProfileDelParam(std::map<std::u16string, std::u16string>& profile, const std::u16string& key,
+                         intptr_t) {
+    profile.erase(key);
+    return 0;
 }
 } // namespace
 
@@ -153,110 +230,71 @@ bool SubstituteHost::RunCommand(std::string_view topic, intptr_t ownerWindow) {
     return false;
 }
 
+std::span<const SubstituteHost::ServedTopic> SubstituteHost::ServedTopics() {
+    // The rows run inside the class: the texts they return stay alive in returnedText_ until the next call.
+    static constexpr ServedTopic kTopics[] = {
+        {topic::GetLanguage, [](const SubstituteHost& host) { return host.language.has_value(); },
+         [](SubstituteHost& host, intptr_t, intptr_t) { return host.language ? *host.language : 0; }},
+        {topic::GetConnectionUri, AlwaysServed,
+         [](SubstituteHost& host, intptr_t, intptr_t) {
+             host.returnedText_ = host.databaseUri;
+             return reinterpret_cast<intptr_t>(host.returnedText_.c_str());
+         }},
+        {topic::AccountName, AlwaysServed,
+         [](SubstituteHost& host, intptr_t, intptr_t) {
+             if (!host.accountName) {
+                 return static_cast<intptr_t>(static_cast<uintptr_t>(0x80000000u));
+             }
+             host.returnedText_ = *host.accountName;
+             return reinterpret_cast<intptr_t>(host.returnedText_.c_str());
+         }},
+        {topic::CreateNewMenu, AlwaysServed,
+         [](SubstituteHost& host, intptr_t, intptr_t second) -> intptr_t {
+             const auto* request = reinterpret_cast<const NewMenuRequest*>(second);
+             if (request == nullptr || request->size != 16 || request->path == nullptr ||
+                 request->commandTopic == nullptr) {
+                 return 0;
+             }
+             host.menu.push_back({FromBuffer(request->path, 4096), request->commandTopic});
+             return 1;
+         }},
+        {topic::OpenAssayFile, [](const SubstituteHost& host) { return host.servesOpenAssayFile; },
+         [](SubstituteHost& host, intptr_t, intptr_t second) -> intptr_t {
+             if (!host.servesOpenAssayFile) {
+                 return 0;
+             }
+             host.openedAssays.push_back(KeyOf(second));
+             return 1;
+         }},
+        {topic::ProfileGetInt, ServesProfile, ProfileTopic<ProfileGetInt>},
+        {topic::ProfileSetInt, ServesProfile, ProfileTopic<ProfileSetInt>},
+        {topic::ProfileGetString, ServesProfile, ProfileTopic<ProfileGetString>},
+        {topic::ProfileSetString, ServesProfile, ProfileTopic<ProfileSetString>},
+        {topic::ProfileGetRect, ServesProfile, ProfileTopic<ProfileGetRect>},
+        {topic::ProfileSetRect, ServesProfile, ProfileTopic<ProfileSetRect>},
+        {topic::ProfileDelParam, ServesProfile, ProfileTopic<ProfileDelParam>},
+    };
+    return kTopics;
+}
+
+const SubstituteHost::ServedTopic* SubstituteHost::FindServedTopic(std::string_view topic) {
+    const auto topics = ServedTopics();
+    const auto found =
+        std::find_if(topics.begin(), topics.end(), [topic](const auto& row) { return row.topic == topic; });
+    return found != topics.end() ? &*found : nullptr;
+}
+
 bool SubstituteHost::IsTopicAvailable(std::string_view topic) const {
-    if (topic == topic::GetLanguage) {
-        return language.has_value();
-    }
-    if (topic == topic::OpenAssayFile) {
-        return servesOpenAssayFile;
-    }
-    if (IsProfileTopic(topic)) {
-        return servesProfile;
-    }
-    if (topic == topic::GetConnectionUri || topic == topic::AccountName || topic == topic::CreateNewMenu) {
-        return true;
+    if (const ServedTopic* served = FindServedTopic(topic)) {
+        return served->served(*this);
     }
     return std::any_of(commands.begin(), commands.end(), [&](const auto& c) { return c.topic == topic; });
 }
 
 intptr_t SubstituteHost::CallTopic(std::string_view topic, intptr_t first, intptr_t second) {
     calls.emplace_back(topic);
-    if (topic == topic::GetLanguage) {
-        return language ? *language : 0;
-    }
-    if (topic == topic::GetConnectionUri) {
-        returnedText_ = databaseUri;
-        return reinterpret_cast<intptr_t>(returnedText_.c_str());
-    }
-    if (topic == topic::AccountName) {
-        if (!accountName) {
-            return static_cast<intptr_t>(static_cast<uintptr_t>(0x80000000u));
-        }
-        returnedText_ = *accountName;
-        return reinterpret_cast<intptr_t>(returnedText_.c_str());
-    }
-    if (topic == topic::CreateNewMenu) {
-        const auto* request = reinterpret_cast<const NewMenuRequest*>(second);
-        if (request == nullptr || request->size != 16 || request->path == nullptr ||
-            request->commandTopic == nullptr) {
-            return 0;
-        }
-        menu.push_back({FromBuffer(request->path, 4096), request->commandTopic});
-        return 1;
-    }
-    if (topic == topic::OpenAssayFile) {
-        if (!servesOpenAssayFile) {
-            return 0;
-        }
-        openedAssays.push_back(KeyOf(second));
-        return 1;
-    }
-    if (IsProfileTopic(topic)) {
-        if (!servesProfile || first == 0) {
-            return 0;
-        }
-        const std::u16string key = KeyOf(first);
-        const auto found = profile.find(key);
-        if (topic == topic::ProfileGetInt) {
-            int32_t value = 0;
-            if (found == profile.end() || second == 0 || !ParseInt32(found->second, value)) {
-                return 0;
-            }
-            *reinterpret_cast<int32_t*>(second) = value;
-            return 1;
-        }
-        if (topic == topic::ProfileSetInt) {
-            if (second != 0) {
-                profile[key] = DecimalText(*reinterpret_cast<const int32_t*>(second));
-            }
-            return 0;
-        }
-        if (topic == topic::ProfileGetString) {
-            auto* request = reinterpret_cast<StringRequest*>(second);
-            if (found == profile.end() || request == nullptr || request->buffer == nullptr ||
-                request->capacity <= 0) {
-                return 0;
-            }
-            const size_t length = std::min(found->second.size(), static_cast<size_t>(request->capacity - 1));
-            std::copy_n(found->second.data(), length, request->buffer);
-            request->buffer[length] = u'\0';
-            return 1;
-        }
-        if (topic == topic::ProfileSetString) {
-            profile[key] = KeyOf(second);
-            return 0;
-        }
-        if (topic == topic::ProfileGetRect) {
-            ProfileRect rect{};
-            if (found == profile.end() || second == 0 || !ParseRect(found->second, rect)) {
-                return 0;
-            }
-            *reinterpret_cast<ProfileRect*>(second) = rect;
-            return 1;
-        }
-        if (topic == topic::ProfileSetRect) {
-            if (second != 0) {
-                const auto& r = *reinterpret_cast<const ProfileRect*>(second);
-                profile[key] = DecimalText(r.left) + u"," + DecimalText(r.top) + u"," + DecimalText(r.right) +
-                               u"," + DecimalText(r.bottom);
-            }
-            return 0;
-        }
-        if (topic == topic::ProfileDelParam) {
-            profile.erase(key);
-            return 0;
-        }
-        return 0;
+    if (const ServedTopic* served = FindServedTopic(topic)) {
+        return served->call(*this, first, second);
     }
     for (const auto& c : commands) {
         if (c.topic == topic && c.handler != nullptr) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,9 +68,19 @@ public:
 
     static SubstituteHost* Active();
 
+    // The topics the host answers itself, one row each: whether it serves the topic as configured, and
+    // the call. A topic not in the table goes to the registered commands.
+    struct ServedTopic {
+        std::string_view topic;
+        bool (*served)(const SubstituteHost& host);
+        intptr_t (*call)(SubstituteHost& host, intptr_t first, intptr_t second);
+    };
+    static std::span<const ServedTopic> ServedTopics();
+
 private:
     intptr_t CallTopic(std::string_view topic, intptr_t first, intptr_t second);
     bool IsTopicAvailable(std::string_view topic) const;
+    static const ServedTopic* FindServedTopic(std::string_view topic);
 
     friend struct SubstituteHostThunks;
     HostServices services_{};

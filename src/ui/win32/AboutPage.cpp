@@ -99,6 +99,5 @@ INT_PTR Procedure(HWND page, UINT message, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK AboutPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam) {
-    return GuardedProcedure(page, "AboutPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, lParam); });
+    return GuardedPageProcedure(page, "AboutPage", message, [&] { return Procedure(page, message, lParam); });
 }

@@ -7,6 +7,9 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <memory>
+#include <optional>
+
 #include "ResourceIds.h"
 #include "calc/CalcContext.h"
 #include "plugin/SettingsStore.h"
@@ -37,9 +40,14 @@ struct AliasesPageState {
     bool ending = false; // a notice or the editor's destruction must not end it a second time
 };
 
+// The page's state: the editing state from initialisation with a context to the commit.
+struct AliasesPage : PageState {
+    std::optional<AliasesPageState> editing;
+};
+
 AliasesPageState* StateOf(HWND page) {
-    auto& states = WorkingCopy<AliasesPageState>(page);
-    return states.empty() ? nullptr : &states.front();
+    AliasesPage* own = PageStateOf<AliasesPage>(page);
+    return own != nullptr && own->editing.has_value() ? &*own->editing : nullptr;
 }
 
 PageTable BuildRows(const AliasList& aliases) {
@@ -189,14 +197,13 @@ void BeginEditing(HWND page, int row) {
 }
 
 void Initialize(HWND page, LPARAM parameter) {
-    CalcContext* context = InitializePage(page, parameter);
+    CalcContext* context = InitializePage(page, parameter, std::make_unique<AliasesPage>());
     HWND list = GetDlgItem(page, IDC_PAGE_LIST);
     SetListStyles(list);
     if (context == nullptr) {
         return;
     }
-    auto& states = WorkingCopy<AliasesPageState>(page);
-    states.assign(1, AliasesPageState{context->aliases});
+    PageStateOf<AliasesPage>(page)->editing = AliasesPageState{context->aliases};
     const PageTable table = BuildRows(context->aliases);
     AddColumns(list, table);
     FillRows(list, table, false);
@@ -210,7 +217,9 @@ void Commit(HWND page) {
     if (AliasesPageState* state = StateOf(page); state != nullptr && context != nullptr) {
         context->aliases = state->aliases;
     }
-    ReleaseWorkingCopy<AliasesPageState>(page);
+    if (AliasesPage* own = PageStateOf<AliasesPage>(page)) {
+        own->editing.reset();
+    }
 }
 
 INT_PTR Procedure(HWND page, UINT message, LPARAM lParam) {
@@ -251,6 +260,6 @@ INT_PTR Procedure(HWND page, UINT message, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK AliasesPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam) {
-    return GuardedProcedure(page, "AliasesPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, lParam); });
+    return GuardedPageProcedure(page, "AliasesPage", message,
+                                [&] { return Procedure(page, message, lParam); });
 }

@@ -393,6 +393,6 @@ INT_PTR Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK ChromatogramsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "ChromatogramsPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, wParam, lParam); });
+    return GuardedPageProcedure(page, "ChromatogramsPage", message,
+                                [&] { return Procedure(page, message, wParam, lParam); });
 }

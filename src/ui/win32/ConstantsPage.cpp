@@ -59,7 +59,7 @@ const RecordListPage<MixtureComponent> kConstantsPage{
 } // namespace
 
 INT_PTR CALLBACK ConstantsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "ConstantsPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "ConstantsPage", message, [&] {
         return RecordListPageProcedure(page, message, wParam, lParam, kConstantsPage);
     });
 }

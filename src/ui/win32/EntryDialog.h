@@ -5,17 +5,19 @@
 
 #include <windows.h>
 
+#include "ui/win32/WindowState.h"
+
 // The window procedure of such a dialog (inside the caller's guard).
 template <class State>
 INT_PTR EntryDialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
                              void (*initialize)(HWND dialog, State& state),
                              bool (*save)(HWND dialog, State& state)) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        AttachWindowState(dialog, reinterpret_cast<State*>(lParam));
         initialize(dialog, *reinterpret_cast<State*>(lParam));
         return TRUE;
     }
-    auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = WindowState<State>(dialog);
     if (message != WM_COMMAND || state == nullptr) {
         return FALSE;
     }

@@ -159,6 +159,6 @@ INT_PTR Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK ExportPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "ExportPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, wParam, lParam); });
+    return GuardedPageProcedure(page, "ExportPage", message,
+                                [&] { return Procedure(page, message, wParam, lParam); });
 }

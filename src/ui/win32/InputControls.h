@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/win32/Pages.h"
+
 std::u16string ControlText(HWND control);
 void AddComboItem(HWND combo, std::u16string_view text);
 std::u16string ComboItemText(HWND combo, int index);
@@ -27,21 +29,15 @@ INT_PTR OpenModalDialog(HWND owner, int templateId, DLGPROC procedure, LPARAM pa
 void SetCheck(HWND dialog, int id, bool checked);
 bool IsChecked(HWND dialog, int id);
 
-// The working copy of a page's records, kept as a window property of the page from its initialisation
-// to its final destruction.
+// The state of a page that edits a working copy of a list of records: the page is initialised with it
+// (InitializePage) and its rows show the copy until its commit writes the copy back.
+template <class Record>
+struct WorkingCopyState : PageState {
+    std::vector<Record> records;
+};
 template <class Record>
 std::vector<Record>& WorkingCopy(HWND page) {
-    static const wchar_t* const property = L"TarvelWorkingCopy";
-    auto* records = static_cast<std::vector<Record>*>(GetPropW(page, property));
-    if (records == nullptr) {
-        records = new std::vector<Record>();
-        SetPropW(page, property, records);
-    }
-    return *records;
-}
-template <class Record>
-void ReleaseWorkingCopy(HWND page) {
-    delete static_cast<std::vector<Record>*>(RemovePropW(page, L"TarvelWorkingCopy"));
+    return PageStateOf<WorkingCopyState<Record>>(page)->records;
 }
 
 // Edits the record of a row of the working copy in a copy: openDialog(record) returns IDOK when the user

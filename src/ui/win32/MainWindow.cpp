@@ -26,6 +26,7 @@
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/SolidBrushes.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ struct MainWindowState {
 };
 
 MainWindowState* StateOf(HWND window) {
-    return reinterpret_cast<MainWindowState*>(GetWindowLongPtrW(window, DWLP_USER));
+    return WindowState<MainWindowState>(window);
 }
 
 HBRUSH StripBrush(bool clean) {
@@ -191,7 +192,7 @@ void Initialize(HWND window) {
     EnableThemeDialogTexture(window, ETDT_ENABLETAB);
     auto owned = std::make_unique<MainWindowState>();
     MainWindowState& state = *owned;
-    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(owned.release()));
+    AttachWindowState(window, owned.release());
     SettingsStore::Load(state.context);
     SetIcons(window);
     InitializeJournal(window);
@@ -232,7 +233,7 @@ void Close(HWND window) {
 
 void FinalDestruction(HWND window) {
     delete StateOf(window);
-    SetWindowLongPtrW(window, DWLP_USER, 0);
+    AttachWindowState<MainWindowState>(window, nullptr);
     MainWindowDestroyed();
 }
 
@@ -255,6 +256,139 @@ INT_PTR Notify(HWND window, MainWindowState& state, const NMHDR& header, LPARAM 
     return FALSE;
 }
 
+INT_PTR OnNotify(HWND window, MainWindowState& state, WPARAM, LPARAM lParam) {
+    return Notify(window, state, *reinterpret_cast<NMHDR*>(lParam), lParam);
+}
+
+INT_PTR OnControlColour(HWND window, MainWindowState& state, WPARAM, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_MAIN_STATUS_STRIP)) {
+        return reinterpret_cast<INT_PTR>(StripBrush(state.context.journal.entries.empty()));
+    }
+    return FALSE;
+}
+
+// The minimum size holds for every move, not only the user's dragging, and the anchors must see the size
+// the window will really take. The controls follow the size they were last laid out for, so that
+// minimising and restoring (whose sizes are an icon's) leave them alone.
+INT_PTR OnPositionChanging(HWND window, MainWindowState& state, WPARAM, LPARAM lParam) {
+    auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+    if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(window)) {
+        position.cx = std::max<int>(position.cx, state.minimum.cx);
+        position.cy = std::max<int>(position.cy, state.minimum.cy);
+        const RECT laidOut{0, 0, state.laidOut.cx, state.laidOut.cy};
+        AnchorLayout(window, laidOut, position.cx, position.cy, kMainAnchors);
+        state.laidOut = {position.cx, position.cy};
+    }
+    return FALSE;
+}
+
+INT_PTR OnSize(HWND window, MainWindowState& state, WPARAM, LPARAM) {
+    FitPage(GetDlgItem(window, IDC_MAIN_TABS), state.page);
+    return FALSE; // the journal's last column follows the list's size by itself
+}
+
+// Moved to a monitor of another resolution (a host aware of per-monitor resolution): the minimum
+// follows, the window takes the rectangle the system proposes, the lists refit.
+INT_PTR OnDpiChanged(HWND window, MainWindowState& state, WPARAM wParam, LPARAM lParam) {
+    const UINT dpi = LOWORD(wParam);
+    if (dpi > 0 && state.dpi > 0) {
+        state.minimum = {MulDiv(state.minimum.cx, static_cast<int>(dpi), static_cast<int>(state.dpi)),
+                         MulDiv(state.minimum.cy, static_cast<int>(dpi), static_cast<int>(state.dpi))};
+        state.dpi = dpi;
+    }
+    const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                 proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitColumns(GetDlgItem(window, IDC_MAIN_JOURNAL));
+    if (state.page != nullptr && GetDlgItem(state.page, IDC_PAGE_LIST) != nullptr) {
+        FitColumns(GetDlgItem(state.page, IDC_PAGE_LIST));
+    }
+    return TRUE;
+}
+
+INT_PTR OnGetMinMaxInfo(HWND, MainWindowState& state, WPARAM, LPARAM lParam) {
+    auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+    if (state.minimum.cx > 0) {
+        limits.ptMinTrackSize = {state.minimum.cx, state.minimum.cy};
+    }
+    return FALSE;
+}
+
+INT_PTR OnSetCursor(HWND window, MainWindowState& state, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(window, &cursor);
+        if (state.splitting || OverSplitter(window, cursor.y)) {
+            SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+            SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+INT_PTR OnButtonDown(HWND window, MainWindowState& state, WPARAM, LPARAM lParam) {
+    if (OverSplitter(window, static_cast<short>(HIWORD(lParam)))) {
+        state.splitting = true;
+        SetCapture(window);
+    }
+    return FALSE;
+}
+
+INT_PTR OnMouseMove(HWND window, MainWindowState& state, WPARAM wParam, LPARAM lParam) {
+    if (state.splitting && (wParam & MK_LBUTTON) != 0) {
+        MoveSplitter(window, state.page, SplitterDistance(window, static_cast<short>(HIWORD(lParam))));
+    }
+    return FALSE;
+}
+
+INT_PTR OnButtonUp(HWND, MainWindowState& state, WPARAM, LPARAM) {
+    if (state.splitting) {
+        state.splitting = false;
+        ReleaseCapture();
+    }
+    return FALSE;
+}
+
+INT_PTR OnCaptureChanged(HWND, MainWindowState& state, WPARAM, LPARAM) {
+    state.splitting = false;
+    return FALSE;
+}
+
+// OK, Cancel (Escape) and the close box all close the window; closing needs no state.
+bool ClosesWindow(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE ||
+           (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL));
+}
+
+INT_PTR OnDestroy(HWND window, MainWindowState&, WPARAM, LPARAM) {
+    Close(window);
+    return FALSE;
+}
+
+struct MessageRoute {
+    UINT message;
+    INT_PTR (*handle)(HWND window, MainWindowState& state, WPARAM wParam, LPARAM lParam);
+};
+
+// The messages the window answers once its state exists; any other message gets the dialog manager's
+// default.
+constexpr MessageRoute kMessageRoutes[] = {
+    {WM_NOTIFY, OnNotify},
+    {WM_CTLCOLORSTATIC, OnControlColour},
+    {WM_WINDOWPOSCHANGING, OnPositionChanging},
+    {WM_SIZE, OnSize},
+    {WM_DPICHANGED, OnDpiChanged},
+    {WM_GETMINMAXINFO, OnGetMinMaxInfo},
+    {WM_SETCURSOR, OnSetCursor},
+    {WM_LBUTTONDOWN, OnButtonDown},
+    {WM_MOUSEMOVE, OnMouseMove},
+    {WM_LBUTTONUP, OnButtonUp},
+    {WM_CAPTURECHANGED, OnCaptureChanged},
+    {WM_DESTROY, OnDestroy},
+};
+
 INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         Initialize(window);
@@ -264,113 +398,20 @@ INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         FinalDestruction(window);
         return FALSE;
     }
-    MainWindowState* state = StateOf(window);
-    if (state == nullptr) {
-        if (message == WM_CLOSE ||
-            (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))) {
-            DestroyWindow(window);
-            return TRUE;
-        }
-        return FALSE;
-    }
-    switch (message) {
-    case WM_NOTIFY:
-        return Notify(window, *state, *reinterpret_cast<NMHDR*>(lParam), lParam);
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_MAIN_STATUS_STRIP)) {
-            return reinterpret_cast<INT_PTR>(StripBrush(state->context.journal.entries.empty()));
-        }
-        return FALSE;
-    case WM_WINDOWPOSCHANGING: {
-        // The minimum size holds for every move, not only the user's dragging, and the anchors must
-        // see the size the window will really take.
-        // The controls follow the size they were last laid out for, so that minimising and restoring
-        // (whose sizes are an icon's) leave them alone.
-        auto& position = *reinterpret_cast<WINDOWPOS*>(lParam);
-        if ((position.flags & SWP_NOSIZE) == 0 && !IsIconic(window)) {
-            position.cx = std::max<int>(position.cx, state->minimum.cx);
-            position.cy = std::max<int>(position.cy, state->minimum.cy);
-            const RECT laidOut{0, 0, state->laidOut.cx, state->laidOut.cy};
-            AnchorLayout(window, laidOut, position.cx, position.cy, kMainAnchors);
-            state->laidOut = {position.cx, position.cy};
-        }
-        return FALSE;
-    }
-    case WM_SIZE:
-        FitPage(GetDlgItem(window, IDC_MAIN_TABS), state->page);
-        return FALSE; // the journal's last column follows the list's size by itself
-    case WM_DPICHANGED: {
-        // Moved to a monitor of another resolution (a host aware of per-monitor resolution): the
-        // minimum follows, the window takes the rectangle the system proposes, the lists refit.
-        const UINT dpi = LOWORD(wParam);
-        if (dpi > 0 && state->dpi > 0) {
-            state->minimum = {MulDiv(state->minimum.cx, static_cast<int>(dpi), static_cast<int>(state->dpi)),
-                              MulDiv(state->minimum.cy, static_cast<int>(dpi), static_cast<int>(state->dpi))};
-            state->dpi = dpi;
-        }
-        const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
-                     proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        FitColumns(GetDlgItem(window, IDC_MAIN_JOURNAL));
-        if (state->page != nullptr && GetDlgItem(state->page, IDC_PAGE_LIST) != nullptr) {
-            FitColumns(GetDlgItem(state->page, IDC_PAGE_LIST));
-        }
-        return TRUE;
-    }
-    case WM_GETMINMAXINFO: {
-        auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
-        if (state->minimum.cx > 0) {
-            limits.ptMinTrackSize = {state->minimum.cx, state->minimum.cy};
-        }
-        return FALSE;
-    }
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
-            POINT cursor{};
-            GetCursorPos(&cursor);
-            ScreenToClient(window, &cursor);
-            if (state->splitting || OverSplitter(window, cursor.y)) {
-                SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
-                SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
-        }
-        return FALSE;
-    case WM_LBUTTONDOWN:
-        if (OverSplitter(window, static_cast<short>(HIWORD(lParam)))) {
-            state->splitting = true;
-            SetCapture(window);
-        }
-        return FALSE;
-    case WM_MOUSEMOVE:
-        if (state->splitting && (wParam & MK_LBUTTON) != 0) {
-            MoveSplitter(window, state->page, SplitterDistance(window, static_cast<short>(HIWORD(lParam))));
-        }
-        return FALSE;
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        if (state->splitting) {
-            state->splitting = false;
-            if (message == WM_LBUTTONUP) {
-                ReleaseCapture();
-            }
-        }
-        return FALSE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            DestroyWindow(window);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_CLOSE:
+    if (ClosesWindow(message, wParam)) {
         DestroyWindow(window);
         return TRUE;
-    case WM_DESTROY:
-        Close(window);
-        return FALSE;
-    default:
+    }
+    MainWindowState* state = StateOf(window);
+    if (state == nullptr) {
         return FALSE;
     }
+    for (const MessageRoute& route : kMessageRoutes) {
+        if (route.message == message) {
+            return route.handle(window, *state, wParam, lParam);
+        }
+    }
+    return FALSE;
 }
 
 INT_PTR CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -54,7 +54,7 @@ const RecordListPage<ComponentMixtures> kMixturesPage{
 } // namespace
 
 INT_PTR CALLBACK MixturesPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "MixturesPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "MixturesPage", message, [&] {
         return RecordListPageProcedure(page, message, wParam, lParam, kMixturesPage);
     });
 }

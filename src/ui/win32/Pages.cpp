@@ -98,14 +98,19 @@ std::span<const AnchoredControl> PageAnchors(int templateId) {
     }
 }
 
-CalcContext* InitializePage(HWND page, LPARAM parameter) {
+CalcContext* InitializePage(HWND page, LPARAM parameter, std::unique_ptr<PageState> state) {
     EnableThemeDialogTexture(page, ETDT_ENABLETAB);
-    SetWindowLongPtrW(page, DWLP_USER, parameter);
+    if (state == nullptr) {
+        state = std::make_unique<PageState>();
+    }
+    state->context = reinterpret_cast<CalcContext*>(parameter);
+    AttachWindowState(page, state.release());
     return reinterpret_cast<CalcContext*>(parameter);
 }
 
 CalcContext* PageContext(HWND page) {
-    return reinterpret_cast<CalcContext*>(GetWindowLongPtrW(page, DWLP_USER));
+    const PageState* state = WindowState<PageState>(page);
+    return state != nullptr ? state->context : nullptr;
 }
 
 void LayOutPage(HWND page, const WINDOWPOS& position) {

@@ -6,9 +6,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "ui/win32/AnchorLayout.h"
+#include "ui/win32/ProcedureGuard.h"
+#include "ui/win32/WindowState.h"
 
 struct MainWindowPage {
     uint32_t titleId; // string-table text of the tab
@@ -23,10 +26,36 @@ std::span<const MainWindowPage, kMainWindowPageCount> MainWindowPages();
 // Anchors of the controls of a page template (AnchorLayout); empty for an unknown template.
 std::span<const AnchoredControl> PageAnchors(int templateId);
 
-// Common work of every page: the themed tab background, the context as window data. Returns it.
 struct CalcContext;
-CalcContext* InitializePage(HWND page, LPARAM parameter);
+
+// What a page keeps between messages, owned by the page from WM_INITDIALOG to WM_NCDESTROY (released by
+// GuardedPageProcedure). A page that keeps more than the context derives its own state from it.
+struct PageState {
+    virtual ~PageState() = default;
+    CalcContext* context = nullptr;
+};
+
+// Common work of every page: the themed tab background, and its state (a plain one when none is given)
+// attached with the context the page was created with. Returns the context.
+CalcContext* InitializePage(HWND page, LPARAM parameter, std::unique_ptr<PageState> state = nullptr);
 CalcContext* PageContext(HWND page);
+// The page's own state; null before WM_INITDIALOG, after WM_NCDESTROY, or when it is of another kind.
+template <class State>
+State* PageStateOf(HWND page) {
+    return dynamic_cast<State*>(WindowState<PageState>(page));
+}
+
+// A page's window procedure body run inside the guard of ProcedureGuard.h; the page's state is released
+// after the body has seen WM_NCDESTROY.
+template <class Body>
+INT_PTR GuardedPageProcedure(HWND page, const char* name, UINT message, Body body) {
+    const INT_PTR result = GuardedProcedure(page, name, INT_PTR{FALSE}, body);
+    if (message == WM_NCDESTROY) {
+        delete WindowState<PageState>(page);
+        AttachWindowState<PageState>(page, nullptr);
+    }
+    return result;
+}
 // Moves the page's controls by its anchors before its new size takes effect.
 void LayOutPage(HWND page, const WINDOWPOS& position);
 

@@ -8,6 +8,8 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "ResourceIds.h"
@@ -40,7 +42,7 @@ void ShowRows(HWND page, const RecordListPage<Record>& kind) {
 
 template <class Record>
 void Initialize(HWND page, LPARAM parameter, const RecordListPage<Record>& kind) {
-    CalcContext* context = InitializePage(page, parameter);
+    CalcContext* context = InitializePage(page, parameter, std::make_unique<WorkingCopyState<Record>>());
     HWND list = GetDlgItem(page, IDC_PAGE_LIST);
     SetListStyles(list);
     ListViewSubclass(list);
@@ -80,9 +82,9 @@ void Edit(HWND page, int row, const RecordListPage<Record>& kind) {
 template <class Record>
 void Commit(HWND page, const RecordListPage<Record>& kind) {
     if (CalcContext* context = PageContext(page)) {
-        (*context).*kind.records = WorkingCopy<Record>(page);
+        (*context).*kind.records = std::move(WorkingCopy<Record>(page));
     }
-    ReleaseWorkingCopy<Record>(page);
+    WorkingCopy<Record>(page).clear();
 }
 
 } // namespace recordlist

@@ -7,6 +7,7 @@
 // The browser headers need the types of windows.h.
 #include <exdisp.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,16 @@
 
 namespace {
 
-constexpr wchar_t kStateProperty[] = L"TarvelReportPage";
 constexpr int kBrowserLeft = 10;
 constexpr int kBrowserTop = 42;
 constexpr int kButtons[] = {IDC_REPORT_SAVE, IDC_REPORT_PRINT, IDC_REPORT_PREVIEW};
 
-struct ReportPageState {
+struct ReportPageState : PageState {
     std::vector<std::u16string> files; // report files this page wrote
 };
 
 ReportPageState* State(HWND page) {
-    return static_cast<ReportPageState*>(GetPropW(page, kStateProperty));
+    return PageStateOf<ReportPageState>(page);
 }
 
 platform::ComPtr<IWebBrowser2> Browser(HWND page) {
@@ -121,8 +121,7 @@ void RefreshReport(HWND page) {
 }
 
 void Initialize(HWND page, LPARAM parameter) {
-    InitializePage(page, parameter);
-    SetPropW(page, kStateProperty, new ReportPageState);
+    InitializePage(page, parameter, std::make_unique<ReportPageState>());
     RECT client{};
     GetClientRect(page, &client);
     const int width = client.right - 2 * kBrowserLeft;
@@ -155,14 +154,13 @@ void EditParameters(HWND page) {
 // After the browser window is gone: nothing holds the files any more.
 void DeleteReportFiles(HWND page) {
     ReportPageState* state = State(page);
-    RemovePropW(page, kStateProperty);
     if (state == nullptr) {
         return;
     }
     for (const std::u16string& file : state->files) {
         DeleteFileW(Wide(file));
     }
-    delete state;
+    state->files.clear();
 }
 
 INT_PTR Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -201,6 +199,6 @@ INT_PTR Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK ReportPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "ReportPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, wParam, lParam); });
+    return GuardedPageProcedure(page, "ReportPage", message,
+                                [&] { return Procedure(page, message, wParam, lParam); });
 }

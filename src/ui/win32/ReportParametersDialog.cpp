@@ -11,6 +11,7 @@
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/ReportParameterDialogs.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -100,10 +101,10 @@ void Commit(HWND dialog, std::vector<ReportProp>& props) {
 }
 
 INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* props = reinterpret_cast<std::vector<ReportProp>*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* props = WindowState<std::vector<ReportProp>>(dialog);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        AttachWindowState(dialog, reinterpret_cast<std::vector<ReportProp>*>(lParam));
         Initialize(dialog, *reinterpret_cast<std::vector<ReportProp>*>(lParam));
         return TRUE;
     case WM_COMMAND:

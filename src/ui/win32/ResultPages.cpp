@@ -91,7 +91,7 @@ INT_PTR ListPageProcedure(HWND page, UINT message, WPARAM, LPARAM lParam, PageBu
 
 // The calibration page adds one button: the calibration's stability over its history.
 INT_PTR CALLBACK CalibrationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "CalibrationPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "CalibrationPage", message, [&] {
         if (message == WM_INITDIALOG) {
             SetDlgItemTextW(page, IDC_CALIBRATION_STABILITY,
                             Wide(std::u16string(LoadText(StringId::StabilityButton))));
@@ -107,19 +107,19 @@ INT_PTR CALLBACK CalibrationPageProcedure(HWND page, UINT message, WPARAM wParam
 }
 
 INT_PTR CALLBACK ComponentsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "ComponentsPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "ComponentsPage", message, [&] {
         return ListPageProcedure(page, message, wParam, lParam, &BuildComponentsPage, true);
     });
 }
 
 INT_PTR CALLBACK CalculationPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "CalculationPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "CalculationPage", message, [&] {
         return ListPageProcedure(page, message, wParam, lParam, &BuildCalculationPage, false);
     });
 }
 
 INT_PTR CALLBACK MethaneNumberPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "MethaneNumberPage", INT_PTR{FALSE}, [&] {
+    return GuardedPageProcedure(page, "MethaneNumberPage", message, [&] {
         return ListPageProcedure(page, message, wParam, lParam, &BuildMethaneNumberPage, false);
     });
 }

@@ -22,6 +22,7 @@
 #include "ui/win32/Notices.h"
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ struct DialogState {
 };
 
 DialogState& State(HWND dialog) {
-    return *reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return *WindowState<DialogState>(dialog);
 }
 
 int64_t SecondsOf(const SYSTEMTIME& local) {
@@ -263,7 +264,7 @@ void SetIcons(HWND dialog) {
 }
 
 void Initialize(HWND dialog, LPARAM parameter) {
-    SetWindowLongPtrW(dialog, DWLP_USER, parameter);
+    AttachWindowState(dialog, reinterpret_cast<DialogState*>(parameter));
     DialogState& state = State(dialog);
     SetIcons(dialog);
     static const CalcSettings kDefaults;
@@ -332,7 +333,7 @@ INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         AnchorLayoutForPosition(dialog, *reinterpret_cast<WINDOWPOS*>(lParam), kAnchors);
         return FALSE;
     case WM_GETMINMAXINFO: {
-        if (GetWindowLongPtrW(dialog, DWLP_USER) != 0) {
+        if (WindowState<DialogState>(dialog) != nullptr) {
             const SIZE minimum = State(dialog).request.minimum;
             if (minimum.cx > 0) {
                 reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimum.cx, minimum.cy};
@@ -376,7 +377,7 @@ INT_PTR Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
         KillTimer(dialog, kSearchTimer);
-        if (GetWindowLongPtrW(dialog, DWLP_USER) != 0) {
+        if (WindowState<DialogState>(dialog) != nullptr) {
             Remember(dialog);
         }
         return FALSE;

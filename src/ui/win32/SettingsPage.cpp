@@ -146,6 +146,6 @@ INT_PTR Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 INT_PTR CALLBACK SettingsPageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedProcedure(page, "SettingsPage", INT_PTR{FALSE},
-                            [&] { return Procedure(page, message, wParam, lParam); });
+    return GuardedPageProcedure(page, "SettingsPage", message,
+                                [&] { return Procedure(page, message, wParam, lParam); });
 }

@@ -23,6 +23,7 @@
 #include "ui/win32/ListViews.h"
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ struct StabilityDialogState {
 };
 
 StabilityDialogState* StateOf(HWND window) {
-    return reinterpret_cast<StabilityDialogState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return WindowState<StabilityDialogState>(window);
 }
 
 const ComponentStability* Selected(const StabilityDialogState& state) {
@@ -312,9 +313,8 @@ void LayOut(HWND dialog) {
 }
 
 void Initialize(HWND dialog, StabilityDialogState& state) {
-    SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
-    SetWindowLongPtrW(GetDlgItem(dialog, IDC_STABILITY_CHART), GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(&state));
+    AttachWindowState(dialog, &state);
+    AttachWindowState(GetDlgItem(dialog, IDC_STABILITY_CHART), &state);
     SetWindowTextW(dialog, Wide(std::u16string(LoadText(StringId::StabilityTitle))));
     SetDlgItemTextW(dialog, IDCANCEL, Wide(std::u16string(LoadText(StringId::StabilityClose))));
     // The list shows the component and its status; the figures of the selected one go below the chart.

@@ -17,6 +17,7 @@
 #include "ui/win32/PluginModule.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/ViewSettingsRows.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ struct ViewDialogState {
 };
 
 ViewDialogState* StateOf(HWND dialog) {
-    return reinterpret_cast<ViewDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return WindowState<ViewDialogState>(dialog);
 }
 
 // The ГОСТ box is enabled while the row is shown; the decimals while it is shown and not rounded by the
@@ -66,7 +67,7 @@ std::u16string DecimalsText(int32_t decimals) {
 }
 
 void Initialize(HWND dialog, ViewDialogState& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    AttachWindowState(dialog, &state);
     const CalcSettings& settings = state.context->settings;
     for (const ViewRow& row : state.rows) {
         if (row.showId != 0) {

@@ -5,6 +5,7 @@
 #include "platform/win32/Com.h"
 #include "ui/win32/ProcedureGuard.h"
 #include "ui/win32/WebBrowserHost.h"
+#include "ui/win32/WindowState.h"
 
 namespace {
 
@@ -22,14 +23,14 @@ void Create(HWND window, const CREATESTRUCTW& creation) {
     }
     // The window keeps the object's first reference until it is destroyed.
     TWebf* kept = host.Detach();
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(kept));
+    AttachWindowState(window, kept);
     if (creation.lpszName != nullptr && creation.lpszName[0] != L'\0') {
         kept->Go(creation.lpszName);
     }
 }
 
 void Destroy(HWND window, TWebf* host) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    AttachWindowState<TWebf>(window, nullptr);
     const auto kept = platform::ComPtr<TWebf>::Adopt(host);
     kept->CloseBrowser();
 }
@@ -98,5 +99,5 @@ void UnregisterWebformClass(HINSTANCE module) {
 }
 
 TWebf* WebformHost(HWND window) {
-    return reinterpret_cast<TWebf*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return WindowState<TWebf>(window);
 }
