@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -202,7 +203,10 @@ struct LibraryCopy {
                                    folder / fileName);
         WriteBytes(folder / "Tarvel31371720.tsv", tableFile);
         tablePath = (folder / "Tarvel31371720.tsv").u16string();
-        library = new platform::DynamicLibrary((folder / fileName).u16string());
+        static auto* const loaded = new std::vector<std::unique_ptr<platform::DynamicLibrary>>();
+        library =
+            loaded->emplace_back(std::make_unique<platform::DynamicLibrary>((folder / fileName).u16string()))
+                .get();
     }
     template <typename Function>
     Function Entry(const char* name) const {
