@@ -11,7 +11,8 @@ seconds=${1:-600}
 shift || true
 drivers=("$@")
 if [ ${#drivers[@]} -eq 0 ]; then
-    drivers=(fuzz_text fuzz_profile fuzz_gost31371 fuzz_gost6976 fuzz_gost34704 fuzz_host_database)
+    drivers=(fuzz_text fuzz_profile fuzz_gost31371 fuzz_gost6976 fuzz_gost34704 fuzz_host_database
+             fuzz_metrology_table_file)
 fi
 
 bash scripts/setup.sh
