@@ -45,6 +45,7 @@ struct CalcContext {
     std::vector<CalibrationResult> calibration; // one per calibrated component, by molar mass
     std::set<int64_t> calibrationAssays;        // calibration chromatograms actually used
     CalibrationStability stability;             // the calibration against the earlier ones
+    StabilityHistoryMemory stabilityMemory;     // the earlier calibrations as last read
     PhysicalProperties properties{};            // the 18 values of GOST 31369-2021
     PhysicalProperties propertiesU{};           // their absolute expanded uncertainties
     // first: of the simplified mixture ("mncm"); second: of the gas motor fuel ("mn"). Both NaN while

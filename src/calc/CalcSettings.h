@@ -46,6 +46,8 @@ struct CalcSettings {
 #define TARVEL_INT_SETTING(member, initial, lowest, highest) int32_t member = initial;
 #define TARVEL_TEXT_SETTING(member, initial) std::u16string member = initial;
 #include "calc/CalcSettings.def"
+
+    bool operator==(const CalcSettings&) const = default;
 };
 
 // The profile key of each scalar setting, in the order of the members (the lines of CalcSettings.def).

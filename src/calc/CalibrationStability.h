@@ -6,10 +6,16 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "calc/CalcSettings.h"
 #include "calc/stability/ControlChart.h"
+#include "data/ChromatogramsReadAtOnce.h"
+#include "data/ComponentCatalogue.h"
+#include "data/HostSources.h"
+#include "data/MixtureComponent.h"
 
 struct StabilityPoint {
     int64_t date = 0;   // first chromatogram of the calibration, seconds since 1970-01-01 UTC
@@ -38,6 +44,36 @@ struct CalibrationStability {
     int32_t calibrations = 0; // earlier calibrations found in the period
     int32_t leftOver = 0;     // chromatograms of the mixtures that belong to no full calibration
     std::vector<ComponentStability> components; // in the order of the calibration list
+};
+
+// One earlier calibration: its date and the characteristic of each component (NaN where it has none).
+struct StabilityHistoryPoint {
+    int64_t date = 0;
+    std::map<std::u16string, double> values; // by component identifier
+};
+
+// Everything a history is computed from. Equal inputs give the same history.
+struct StabilityHistoryInputs {
+    CalcSettings settings;
+    AliasList aliases;
+    std::u16string method; // the host's name of the chromatograph's method
+    std::vector<std::u16string> components;
+    std::vector<HostCalibrationRow> chromatograms; // of the period, as the host lists them
+    std::vector<MixtureComponent> firstComposition;
+    std::vector<MixtureComponent> secondComposition; // methods В1, В2
+    ChromatogramRows rows;                           // of the chromatograms of the calibrations
+
+    bool operator==(const StabilityHistoryInputs&) const = default;
+};
+
+// The last history computed, kept between the runs of one window (which sets keep): computing it is
+// most of a run's time, and the window recalculates on every visit of a result page. It is taken again
+// only where the inputs read afresh equal the ones it was computed from.
+struct StabilityHistoryMemory {
+    bool keep = false;
+    bool held = false;
+    StabilityHistoryInputs inputs;
+    std::vector<StabilityHistoryPoint> points;
 };
 
 // Whether the characteristic is the response of a line (methods В1, В2) rather than a factor K.

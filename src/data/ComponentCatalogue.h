@@ -18,6 +18,8 @@ std::span<const CatalogueRow> ComponentCatalogue();
 struct AliasEntry {
     std::u16string id;
     std::u16string alias;
+
+    bool operator==(const AliasEntry&) const = default;
 };
 using AliasList = std::vector<AliasEntry>;
 

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <string>
+
 #include "data/DataBaseReader.h"
 #include "data/SqlTexts.h"
 
@@ -99,11 +101,51 @@ void CalibrationRunsOfDatabase(std::u16string_view method, int64_t fromDate, int
     }
 }
 
+// The ids as a JSON array for json_each; an id not above zero names no chromatogram.
+std::u16string JsonArrayOf(std::span<const int64_t> assayIds) {
+    std::string array = "[";
+    for (const int64_t id : assayIds) {
+        if (id > 0) {
+            if (array.size() > 1) {
+                array += ',';
+            }
+            array += std::to_string(id);
+        }
+    }
+    array += "]";
+    return std::u16string(array.begin(), array.end());
+}
+
+void PeakAreasOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows) {
+    DataBase::Reader reader;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kPeakAreasOfAssays);
+    statement.BindText(1, JsonArrayOf(assayIds));
+    while (statement.Step()) {
+        HostAssayPeakRow row;
+        row.assayId = statement.ColumnInt64(0);
+        row.peak.name = statement.ColumnText(1);
+        row.peak.area = statement.ColumnDouble(2);
+        rows.push_back(std::move(row));
+    }
+}
+
+void PressuresOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows) {
+    DataBase::Reader reader;
+    rows.clear();
+    DataBase::Statement& statement = reader.Prepare(HostSql::kPressuresOfAssays);
+    statement.BindText(1, JsonArrayOf(assayIds));
+    while (statement.Step()) {
+        rows.push_back(HostAssayPressureRow{statement.ColumnInt64(0), statement.ColumnDouble(1)});
+    }
+}
+
 } // namespace
 
 const HostSources& DatabaseSources() {
-    static const HostSources sources{&MixtureExistsInDatabase, &MixtureRowsOfDatabase,
-                                     &PeaksByTimeOfDatabase,   &PeakAreasOfDatabase,
-                                     &PressuresOfDatabase,     &CalibrationRunsOfDatabase};
+    static const HostSources sources{&MixtureExistsInDatabase,     &MixtureRowsOfDatabase,
+                                     &PeaksByTimeOfDatabase,       &PeakAreasOfDatabase,
+                                     &PressuresOfDatabase,         &CalibrationRunsOfDatabase,
+                                     &PeakAreasOfAssaysInDatabase, &PressuresOfAssaysInDatabase};
     return sources;
 }

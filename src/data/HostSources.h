@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ struct HostPeakRow {
     double time = 0.0;   // retention time, min
     double area = 0.0;   // as integrated, before any pressure correction
     double height = 0.0; // 0 where the reader asked for areas only
+
+    bool operator==(const HostPeakRow&) const = default;
 };
 
 // One certified component of a reference mixture. A mixture without components gives one row of NULLs
@@ -35,6 +38,22 @@ struct HostCalibrationRow {
     int64_t id = 0;
     int64_t date = 0; // seconds since 1970-01-01 UTC
     std::u16string mixture;
+
+    bool operator==(const HostCalibrationRow&) const = default;
+};
+
+// A row of a chromatogram among several read at once: a peak's name and area, or a pressure (kPa).
+struct HostAssayPeakRow {
+    int64_t assayId = 0;
+    HostPeakRow peak; // time and height 0
+
+    bool operator==(const HostAssayPeakRow&) const = default;
+};
+struct HostAssayPressureRow {
+    int64_t assayId = 0;
+    double pressureKPa = 0.0;
+
+    bool operator==(const HostAssayPressureRow&) const = default;
 };
 
 // Each function replaces the contents of its list. The database's functions raise DataBase::SqlException.
@@ -55,6 +74,12 @@ struct HostSources {
     std::function<void(std::u16string_view method, int64_t fromDate, int64_t toDate,
                        std::vector<HostCalibrationRow>& rows)>
         calibrationRuns;
+    // The peak areas and the pressures of the chromatograms of the ids above zero, as peakAreas and
+    // pressures give them, ordered by id. Optional: a source without them is read one chromatogram at
+    // a time.
+    std::function<void(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows)> peakAreasOf;
+    std::function<void(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows)>
+        pressuresOf;
 };
 
 // The host's database, read through DataBase::Reader: the calculation run's connection, or one of each

@@ -11,4 +11,6 @@ struct MixtureComponent {
     double deviation = 0.0;     // its expanded uncertainty, mol %
     int32_t qty_sym_conc = -1;  // decimals shown for the concentration; -1: not given ("%g")
     int32_t qty_sym_dev = -1;   // decimals shown for the deviation; -1: not given
+
+    bool operator==(const MixtureComponent&) const = default;
 };

@@ -20,6 +20,13 @@ inline constexpr std::u16string_view kCalibrationRunsOfMethod =
     u"SELECT id, date, mixture FROM [assay] WHERE isdeleted = 0 AND iscalibration = 1 AND method = ? AND "
     u"date "
     u">= ? AND date < ? ORDER BY date, id;";
+// The peak areas and the pressures of many chromatograms read at once, their ids given as one JSON
+// array: each chromatogram's rows come in the order its own reads above give them (the table's order).
+inline constexpr std::u16string_view kPeakAreasOfAssays =
+    u"SELECT assayid, name, area FROM [peak] WHERE assayid IN (SELECT value FROM json_each(?)) ORDER BY "
+    u"assayid, rowid;";
+inline constexpr std::u16string_view kPressuresOfAssays =
+    u"SELECT id, atmpressure FROM [assay] WHERE id IN (SELECT value FROM json_each(?)) ORDER BY id, rowid;";
 
 // Reference mixtures. The certified decimals exist from database version 23 on.
 inline constexpr std::u16string_view kDatabaseVersion =

@@ -3,6 +3,8 @@
 // it grows beyond the action limits and not before.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -248,6 +250,59 @@ TEST(StabilityDemo, TheDriftIsFoundOnItsDayAndNotBefore) {
                                          [](const StabilityPoint& p) { return std::abs(p.zone) == 1; });
         EXPECT_TRUE(action);
         EXPECT_TRUE(warning);
+    }
+}
+
+// Every point of every chart, current ones included, and the calibrations found.
+std::vector<double> ChartValues(const CalcContext& context) {
+    std::vector<double> values{static_cast<double>(context.stability.calibrations)};
+    for (const ComponentStability& chart : context.stability.components) {
+        for (const StabilityPoint& point : chart.points) {
+            values.push_back(point.value);
+        }
+    }
+    return values;
+}
+
+TEST(StabilityMemory, AKeptHistoryServesOnlyWhileEverythingItWasComputedFromIsUnchanged) {
+    const struct {
+        const char* what;
+        const char* hostChange;  // as the host's own connection writes it
+        bool pressureCorrection; // the user switches it on
+    } changes[] = {
+        {"a peak of the first calibration re-integrated",
+         "UPDATE peak SET area = area * 1.25 WHERE assayid = (SELECT min(id) FROM assay);", false},
+        {"a chromatogram of the second day deleted",
+         "UPDATE assay SET isdeleted = 1 WHERE id = (SELECT min(id) FROM assay WHERE date >= 1709337600);",
+         false},
+        {"the pressure correction switched on", nullptr, true},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.what);
+        TempHostDatabase file("stability-memory");
+        const HistoryDatabase database = WriteHistoryDatabase(file.path());
+        UseHostDatabase use(file);
+        CalcContext kept = CurrentCalibration(database);
+        kept.stabilityMemory.keep = true;
+        ASSERT_EQ(RunCalculation(kept), 0);
+        ASSERT_TRUE(kept.stabilityMemory.held);
+        const std::vector<double> before = ChartValues(kept);
+        ASSERT_EQ(RunCalculation(kept), 0);
+        EXPECT_EQ(ChartValues(kept), before);
+
+        if (change.hostChange != nullptr) {
+            sqlite3* host = nullptr;
+            ASSERT_EQ(sqlite3_open(file.path().c_str(), &host), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(host, change.hostChange, nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(host);
+        }
+        CalcContext fresh = CurrentCalibration(database);
+        for (CalcContext* context : {&kept, &fresh}) {
+            context->settings.clcPressure = change.pressureCorrection;
+            RunCalculation(*context);
+        }
+        EXPECT_EQ(ChartValues(kept), ChartValues(fresh));
+        EXPECT_NE(ChartValues(kept), before);
     }
 }
 

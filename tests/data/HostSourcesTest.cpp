@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "HostWriter.h"
+#include "data/ChromatogramsReadAtOnce.h"
 #include "data/DataBaseReader.h"
 #include "data/HostSources.h"
 #include "support/HostRecords.h"
@@ -121,6 +122,14 @@ TEST(HostSourcesTest, RecordsInMemoryReadAsTheSameRowsInADatabaseFile) {
                   "2.500000 310.000000 31.000000; Азот 3.500000 0.000000 0.000000; ");
         EXPECT_EQ(fromFile[10], "pressure 2: 0.000000; ");
         EXPECT_EQ(fromFile[13], "pressure 3: 0.000000; ");
+
+        // Read at once (ids the file lacks and ids not above zero among them), every chromatogram reads
+        // as its own reads give it.
+        const int64_t ids[] = {3, 1, 4, 2, 0, -1};
+        const ChromatogramRows rows = ReadChromatogramsAtOnce(DatabaseSources(), ids);
+        EXPECT_EQ(rows.peaks.size(), 4u);
+        EXPECT_EQ(rows.pressures.size(), 3u);
+        EXPECT_EQ(ReadEverything(AnsweringFrom(DatabaseSources(), rows)), fromFile) << "version " << version;
     }
 }
 

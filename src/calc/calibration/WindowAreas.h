@@ -13,6 +13,9 @@
 // A fresh list with slot k holding the areas of window[k]. Raises DataBase::SqlException.
 std::vector<AreaSeries> LoadWindowAreas(const CalcContext& context, std::span<const int64_t> window,
                                         bool c6plusMode);
+// The same, read from sources in place of the context's.
+std::vector<AreaSeries> LoadWindowAreas(const CalcContext& context, const HostSources& sources,
+                                        std::span<const int64_t> window, bool c6plusMode);
 
 // The mean of count slots from firstSlot on.
 double MeanArea(const AreaSeries& series, size_t firstSlot, size_t count);

@@ -19,6 +19,7 @@
 #include "calc/journal/ContextJournal.h"
 #include "calc/stability/CalibrationGroups.h"
 #include "data/AliasLookup.h"
+#include "data/ChromatogramsReadAtOnce.h"
 #include "data/MixtureLookup.h"
 #include "data/SqlException.h"
 #include "text/StringTable.h"
@@ -112,70 +113,114 @@ double LineResponseOfPair(const CalcSettings& settings, const std::vector<AreaSe
     return a * c1 + b;
 }
 
-struct HistoryPoint {
-    int64_t date = 0;
-    std::map<std::u16string, double> values; // by component
+// The calibrations of the period: groups of the first mixture (methods А, Б) or pairs of groups of
+// both (В1, В2), with the chromatograms they are made of.
+struct PeriodCalibrations {
+    std::vector<CalibrationGroup> groups;
+    std::vector<CalibrationPair> pairs;
+    std::vector<int64_t> ids;
+    int32_t leftOver = 0;
 };
 
-// The earlier calibrations of the mixtures in the period, each with the characteristic of every component.
-std::vector<HistoryPoint> ReadHistory(CalcContext& context, std::u16string_view method,
-                                      const ComponentMixtures& general,
-                                      const std::vector<std::u16string>& components) {
-    CalibrationStability& stability = context.stability;
-    const bool line = StabilityOfLine(stability);
-    const bool c6plusMode = IsC6PlusMethod(stability.method);
-    std::vector<HostCalibrationRow> rows;
-    context.sources.calibrationRuns(method, stability.fromDate, stability.toDate, rows);
-
+PeriodCalibrations CalibrationsOfPeriod(const std::vector<HostCalibrationRow>& rows,
+                                        const ComponentMixtures& general, bool line) {
     std::vector<std::u16string> mixtures{general.first};
     if (line) {
         mixtures.push_back(general.second);
     }
-    const CalibrationGrouping grouping =
+    PeriodCalibrations period;
+    CalibrationGrouping grouping =
         GroupCalibrationRuns(rows, line ? kTwoMixtureCount : kOneMixtureCount, mixtures);
-    stability.leftOver = grouping.leftOver;
-
-    std::vector<HistoryPoint> history;
-    std::vector<MixtureComponent> composition1;
-    LoadMixture(context, general.first, composition1);
+    period.leftOver = grouping.leftOver;
     if (!line) {
-        for (const CalibrationGroup& group : grouping.groups) {
-            const std::vector<AreaSeries> series = LoadWindowAreas(context, group.ids, c6plusMode);
-            HistoryPoint point;
-            point.date = group.date;
-            for (const std::u16string& component : components) {
-                point.values[component] = FactorOfGroup(series, composition1, component);
-            }
-            history.push_back(std::move(point));
+        period.groups = std::move(grouping.groups);
+        for (const CalibrationGroup& group : period.groups) {
+            period.ids.insert(period.ids.end(), group.ids.begin(), group.ids.end());
         }
-        return history;
+        return period;
     }
-    std::vector<MixtureComponent> composition2;
-    LoadMixture(context, general.second, composition2);
     int32_t unpaired = 0;
-    const std::vector<CalibrationPair> pairs =
-        PairCalibrationGroups(grouping, general.first, general.second, unpaired);
-    stability.leftOver += unpaired;
-    for (const CalibrationPair& pair : pairs) {
-        const std::vector<AreaSeries> first = LoadWindowAreas(context, pair.first, c6plusMode);
-        const std::vector<AreaSeries> second = LoadWindowAreas(context, pair.second, c6plusMode);
-        HistoryPoint point;
+    period.pairs = PairCalibrationGroups(grouping, general.first, general.second, unpaired);
+    period.leftOver += unpaired;
+    for (const CalibrationPair& pair : period.pairs) {
+        period.ids.insert(period.ids.end(), pair.first.begin(), pair.first.end());
+        period.ids.insert(period.ids.end(), pair.second.begin(), pair.second.end());
+    }
+    return period;
+}
+
+// Each earlier calibration with the characteristic of every component.
+std::vector<StabilityHistoryPoint> HistoryOf(const CalcContext& context, const PeriodCalibrations& period,
+                                             const StabilityHistoryInputs& inputs) {
+    const bool c6plusMode = IsC6PlusMethod(context.stability.method);
+    const HostSources sources = AnsweringFrom(context.sources, inputs.rows);
+    std::vector<StabilityHistoryPoint> history;
+    for (const CalibrationGroup& group : period.groups) {
+        const std::vector<AreaSeries> series = LoadWindowAreas(context, sources, group.ids, c6plusMode);
+        StabilityHistoryPoint point;
+        point.date = group.date;
+        for (const std::u16string& component : inputs.components) {
+            point.values[component] = FactorOfGroup(series, inputs.firstComposition, component);
+        }
+        history.push_back(std::move(point));
+    }
+    for (const CalibrationPair& pair : period.pairs) {
+        const std::vector<AreaSeries> first = LoadWindowAreas(context, sources, pair.first, c6plusMode);
+        const std::vector<AreaSeries> second = LoadWindowAreas(context, sources, pair.second, c6plusMode);
+        StabilityHistoryPoint point;
         point.date = pair.date;
-        for (const std::u16string& component : components) {
+        for (const std::u16string& component : inputs.components) {
             point.values[component] =
-                LineResponseOfPair(context.settings, first, second, composition1, composition2, component);
+                LineResponseOfPair(context.settings, first, second, inputs.firstComposition,
+                                   inputs.secondComposition, component);
         }
         history.push_back(std::move(point));
     }
     return history;
 }
 
-ComponentStability ChartOf(const std::u16string& component, const std::vector<HistoryPoint>& history,
+// The earlier calibrations of the mixtures in the period. Where the context keeps its last history and
+// nothing it was computed from has changed (the rows read included), that history is taken as it is.
+std::vector<StabilityHistoryPoint> ReadHistory(CalcContext& context, std::u16string_view method,
+                                               const ComponentMixtures& general,
+                                               const std::vector<std::u16string>& components) {
+    CalibrationStability& stability = context.stability;
+    const bool line = StabilityOfLine(stability);
+    StabilityHistoryInputs inputs;
+    inputs.settings = context.settings;
+    inputs.aliases = context.aliases;
+    inputs.method = method;
+    inputs.components = components;
+    context.sources.calibrationRuns(method, stability.fromDate, stability.toDate, inputs.chromatograms);
+    const PeriodCalibrations period = CalibrationsOfPeriod(inputs.chromatograms, general, line);
+    stability.leftOver = period.leftOver;
+    LoadMixture(context, general.first, inputs.firstComposition);
+    if (line) {
+        LoadMixture(context, general.second, inputs.secondComposition);
+    }
+    inputs.rows = ReadChromatogramsAtOnce(context.sources, period.ids);
+
+    StabilityHistoryMemory& memory = context.stabilityMemory;
+    const bool kept = memory.keep && ReadsAtOnce(context.sources);
+    if (kept && memory.held && memory.inputs == inputs) {
+        return memory.points;
+    }
+    memory.held = false;
+    std::vector<StabilityHistoryPoint> history = HistoryOf(context, period, inputs);
+    if (kept) {
+        memory.inputs = std::move(inputs);
+        memory.points = history;
+        memory.held = true;
+    }
+    return history;
+}
+
+ComponentStability ChartOf(const std::u16string& component, const std::vector<StabilityHistoryPoint>& history,
                            int64_t currentDate, double current) {
     ComponentStability chart;
     chart.component = component;
     std::vector<double> values;
-    for (const HistoryPoint& point : history) {
+    for (const StabilityHistoryPoint& point : history) {
         const auto found = point.values.find(component);
         if (found == point.values.end() || !std::isfinite(found->second)) {
             continue;
@@ -252,7 +297,7 @@ int32_t ReadCalibrationStability(CalcContext& context) {
         currents.push_back(CurrentCharacteristic(result, line));
     }
 
-    std::vector<HistoryPoint> history;
+    std::vector<StabilityHistoryPoint> history;
     try {
         history = ReadHistory(context, first->method, *general, components);
     } catch (const DataBase::SqlException&) {

@@ -194,6 +194,7 @@ void Initialize(HWND window) {
     MainWindowState& state = *owned;
     AttachWindowState(window, owned.release());
     SettingsStore::Load(state.context);
+    state.context.stabilityMemory.keep = true;
     SetIcons(window);
     InitializeJournal(window);
 
