@@ -54,6 +54,36 @@ TEST(ContextText, AppliedLinesAppendRecordsAndReplaceScalars) {
     EXPECT_EQ(context.aliases[0].alias, u"M");
 }
 
+TEST(ContextText, MethaneNumberTablesAppendTheirRowsInOrder) {
+    const CalcContext context = ContextFromText(R"(
+simplifiedMixture normalised=95.38264 raw=94.06721
+simplifiedMixture raw=2.9613
+motorFuelMixture share=0.5548 value=-0.0
+initialMethaneNumber methaneNumber=83.856 mixtureNumber=3
+componentFraction component=c6 volumeFraction=-1.0 molarFraction=nan
+componentFraction component=methane
+)");
+    const MethaneNumberLists& lists = context.methaneNumberLists;
+    ASSERT_EQ(lists.simplifiedMixture.size(), 2u);
+    EXPECT_EQ(lists.simplifiedMixture[0].normalised, 95.38264);
+    EXPECT_EQ(lists.simplifiedMixture[0].raw, 94.06721);
+    EXPECT_EQ(lists.simplifiedMixture[1].normalised, 0.0);
+    EXPECT_EQ(lists.simplifiedMixture[1].raw, 2.9613);
+    ASSERT_EQ(lists.motorFuelMixture.size(), 1u);
+    EXPECT_EQ(lists.motorFuelMixture[0].share, 0.5548);
+    EXPECT_TRUE(lists.motorFuelMixture[0].value == 0.0 && std::signbit(lists.motorFuelMixture[0].value));
+    ASSERT_EQ(lists.initialMethaneNumbers.size(), 1u);
+    EXPECT_EQ(lists.initialMethaneNumbers[0].methaneNumber, 83.856);
+    EXPECT_EQ(lists.initialMethaneNumbers[0].mixtureNumber, 3);
+    ASSERT_EQ(lists.componentFractions.size(), 2u);
+    EXPECT_EQ(lists.componentFractions[0].component, u"c6");
+    EXPECT_EQ(lists.componentFractions[0].volumeFraction, -1.0);
+    EXPECT_TRUE(std::isnan(lists.componentFractions[0].molarFraction));
+    EXPECT_EQ(lists.componentFractions[1].component, u"methane");
+    EXPECT_NONFATAL_FAILURE(ContextFromText("motorFuelMixture share=1 normalised=2"),
+                            "no field \"normalised\"");
+}
+
 TEST(ContextText, UnknownLinesFieldsAndNumbersFail) {
     EXPECT_NONFATAL_FAILURE(ContextFromText("calibraton component=methane"), "unknown context line");
     EXPECT_NONFATAL_FAILURE(ContextFromText("component id=ethane molar=3"), "no field \"molar\"");

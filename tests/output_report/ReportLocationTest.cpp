@@ -17,9 +17,12 @@
 #include "output/report/ReportLocation.h"
 #include "platform/Platform.h"
 #include "plugin/Host.h"
+#include "support/ContextText.h"
 #include "support/TempHostDatabase.h"
 
 namespace {
+
+using testsupport::ContextFromText;
 
 const char* const kSchemaAndRows = R"sql(
 CREATE TABLE assay (id INTEGER PRIMARY KEY, filename TEXT, iscalibration INTEGER, stationid INTEGER,
@@ -33,14 +36,6 @@ INSERT INTO assay VALUES (101, 'CAL_01.chr', 1, 1, 10), (201, 'ANL_01.chr', 0, 1
                          (204, 'ANL_04.chr', 0, 3, 99), (205, 'ANL_05.chr', 0, 4, 10);
 INSERT INTO station VALUES (4, replace(hex(zeroblob(300)), '00', 'Щ'));
 )sql";
-
-Assay ListedAssay(int64_t id, AssayRole role, bool included) {
-    Assay assay;
-    assay.id = id;
-    assay.role = static_cast<int32_t>(role);
-    assay.included = included;
-    return assay;
-}
 
 class ReportLocation : public ::testing::Test {
 protected:
@@ -60,11 +55,15 @@ protected:
     const testsupport::UseHostDatabase use_{database_};
 };
 
+// The chromatograms of the contexts are given by id and role (AssayRole: 0 analysis, 1 calibration,
+// 2 control), included unless included=0.
 TEST_F(ReportLocation, FirstIncludedAnalysisChromatogramGivesTheLocation) {
-    CalcContext context;
-    context.assays = {
-        ListedAssay(101, AssayRole::Calibration, true), ListedAssay(201, AssayRole::Analysis, false),
-        ListedAssay(202, AssayRole::Analysis, true), ListedAssay(201, AssayRole::Analysis, true)};
+    CalcContext context = ContextFromText(R"(
+assay id=101 role=1
+assay id=201 role=0 included=0
+assay id=202 role=0
+assay id=201 role=0
+)");
     EXPECT_EQ(ReportAssayId(context), 202);
     EXPECT_EQ(QueryStationName(context), u"КС «Южная»");
     EXPECT_EQ(QueryPlaceName(context), u"Точка 5");
@@ -75,36 +74,32 @@ TEST_F(ReportLocation, FirstIncludedAnalysisChromatogramGivesTheLocation) {
 }
 
 TEST_F(ReportLocation, NothingFoundGivesEmptyNames) {
-    CalcContext context;
-    context.assays = {ListedAssay(101, AssayRole::Calibration, true),
-                      ListedAssay(401, AssayRole::Control, true)};
+    CalcContext context = ContextFromText("assay id=101 role=1\nassay id=401 role=2");
     EXPECT_EQ(ReportAssayId(context), -1);
     EXPECT_EQ(QueryStationName(context), u"");
     EXPECT_EQ(QueryPlaceName(context), u"");
 
-    context.assays = {ListedAssay(203, AssayRole::Analysis, true)}; // no station, no sampling point
+    context = ContextFromText("assay id=203 role=0"); // no station, no sampling point
     EXPECT_EQ(QueryStationName(context), u"");
     EXPECT_EQ(QueryPlaceName(context), u"");
 
-    context.assays = {ListedAssay(999, AssayRole::Analysis, true)}; // not in the database
+    context = ContextFromText("assay id=999 role=0"); // not in the database
     EXPECT_EQ(QueryStationName(context), u"");
 }
 
 TEST_F(ReportLocation, LastRowWinsAndLongNamesAreCut) {
-    CalcContext context;
-    context.assays = {ListedAssay(204, AssayRole::Analysis, true)};
+    CalcContext context = ContextFromText("assay id=204 role=0");
     EXPECT_EQ(QueryStationName(context), u"вторая");
     EXPECT_EQ(QueryPlaceName(context), u""); // sampling point 99 does not exist
 
-    context.assays = {ListedAssay(205, AssayRole::Analysis, true)};
+    context = ContextFromText("assay id=205 role=0");
     EXPECT_EQ(QueryStationName(context), std::u16string(255, u'Щ'));
 }
 
 TEST_F(ReportLocation, IdentifierZeroMakesNoQuery) {
     // A database that cannot be opened: any query would raise.
     DataBaseConnection::SetUri(platform::TempDirectory() + u"no-such-folder/no-such-folder/host.sqlite");
-    CalcContext context;
-    context.assays = {ListedAssay(0, AssayRole::Analysis, true), ListedAssay(201, AssayRole::Analysis, true)};
+    CalcContext context = ContextFromText("assay id=0 role=0\nassay id=201 role=0");
     EXPECT_EQ(QueryStationName(context), u"");
     EXPECT_EQ(QueryPlaceName(context), u"");
 

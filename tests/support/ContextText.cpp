@@ -229,6 +229,18 @@ const Field<MixtureComponent> kConstantFields[] = {
     {"qty_sym_dev", &MixtureComponent::qty_sym_dev},
 };
 
+const Field<SimplifiedMixtureRow> kSimplifiedMixtureFields[] = {
+    {"normalised", &SimplifiedMixtureRow::normalised}, {"raw", &SimplifiedMixtureRow::raw}};
+const Field<MotorFuelRow> kMotorFuelFields[] = {{"share", &MotorFuelRow::share},
+                                                {"value", &MotorFuelRow::value}};
+const Field<InitialMethaneNumberRow> kInitialMethaneNumberFields[] = {
+    {"methaneNumber", &InitialMethaneNumberRow::methaneNumber},
+    {"mixtureNumber", &InitialMethaneNumberRow::mixtureNumber}};
+const Field<ComponentFractionRow> kComponentFractionFields[] = {
+    {"component", &ComponentFractionRow::component},
+    {"volumeFraction", &ComponentFractionRow::volumeFraction},
+    {"molarFraction", &ComponentFractionRow::molarFraction}};
+
 const Field<ReportProp> kReportPropFields[] = {{"name", &ReportProp::name}, {"value", &ReportProp::value}};
 const Field<JournalEntry> kJournalFields[] = {{"category", &JournalEntry::category},
                                               {"text", &JournalEntry::text}};
@@ -307,6 +319,18 @@ void ApplyLine(CalcContext& context, std::string_view line) {
                    line);
     } else if (record == "methaneNumber" && tokens.size() == 3) {
         context.methaneNumber = {ParseDouble(tokens[1]), ParseDouble(tokens[2])};
+    } else if (record == "simplifiedMixture") {
+        context.methaneNumberLists.simplifiedMixture.push_back(
+            RecordOf<SimplifiedMixtureRow>(kSimplifiedMixtureFields, tokens, line));
+    } else if (record == "motorFuelMixture") {
+        context.methaneNumberLists.motorFuelMixture.push_back(
+            RecordOf<MotorFuelRow>(kMotorFuelFields, tokens, line));
+    } else if (record == "initialMethaneNumber") {
+        context.methaneNumberLists.initialMethaneNumbers.push_back(
+            RecordOf<InitialMethaneNumberRow>(kInitialMethaneNumberFields, tokens, line));
+    } else if (record == "componentFraction") {
+        context.methaneNumberLists.componentFractions.push_back(
+            RecordOf<ComponentFractionRow>(kComponentFractionFields, tokens, line));
     } else if (record == "mixture") {
         context.mixtures.push_back(RecordOf<ComponentMixtures>(kMixtureFields, tokens, line));
     } else if (record == "constant") {

@@ -15,6 +15,10 @@
 //                                           the second table)
 //   properties v0 ... v17 / propertiesU u0 ... u17   by PhysicalPropertyIndex
 //   methaneNumber 75.6 72.4
+//   simplifiedMixture normalised=95.4 raw=94.1     appends a row of the methane number's tables
+//   motorFuelMixture share=99.4 value=98.6         (methaneNumberLists), members by their names
+//   initialMethaneNumber methaneNumber=83.9 mixtureNumber=1
+//   componentFraction component=methane volumeFraction=94.1 molarFraction=94.0
 //   mixture component=ethane first=A second=B firstType=1 secondType=2
 //   constant name=helium concentration=0.01 deviation=0.001
 //   reportProp name=Заказчик value="ООО «Газ»"

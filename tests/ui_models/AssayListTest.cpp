@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <limits>
 
 #include "HostWriter.h"
 #include "PageTestSupport.h"
@@ -11,6 +10,7 @@
 #include "data/DataBaseHandle.h"
 #include "platform/LocalTime.h"
 #include "platform/Platform.h"
+#include "support/ContextText.h"
 #include "text/Utf.h"
 #include "ui/models/AssayBatches.h"
 #include "ui/models/AssayListModel.h"
@@ -19,6 +19,7 @@
 namespace {
 
 using pagetest::kDash;
+using testsupport::ContextFromText;
 using C = AssayListColumn;
 using Row = std::vector<std::u16string>;
 
@@ -27,21 +28,6 @@ int32_t I(C column) {
 }
 
 constexpr int64_t kMorning = 1710396000; // 2024-03-14 06:00 UTC
-
-Assay Record(int64_t id, int32_t role, bool included) {
-    Assay assay;
-    assay.id = id;
-    assay.role = role;
-    assay.included = included;
-    assay.filename = u"C:\\Хроматограммы\\2024\\run-" + Utf8ToUtf16(std::to_string(id)) + u".chr";
-    assay.uuid = u"uuid-" + Utf8ToUtf16(std::to_string(id));
-    assay.sample = u"Проба газа";
-    assay.method = u"ГОСТ 31371.7-2020";
-    assay.mixture = u"СО-ИПГ № 1";
-    assay.date = kMorning;
-    assay.atmpressure = 99.8183;
-    return assay;
-}
 
 TEST(AssayList, ColumnsWithTheirHeadersAndWidths) {
     const PageTable page = BuildAssayList(CalcContext{});
@@ -75,9 +61,11 @@ TEST(AssayList, EachShowSettingHidesOrShowsItsColumn) {
 }
 
 TEST(AssayList, CellTextsOfEachRecord) {
-    CalcContext context;
-    context.assays = {Record(3, 1, true), Record(8, 2, true), Record(61, 0, false)};
-    context.assays[2].filename = u"/data/chromatograms/run-61.chr";
+    const CalcContext context = ContextFromText(R"(
+assay id=3 role=1 file=C:\Хроматограммы\2024\run-3.chr uuid=uuid-3 sample="Проба газа" mixture="СО-ИПГ № 1" date=1710396000 method="ГОСТ 31371.7-2020" atm=99.8183
+assay id=8 role=2 file=C:\Хроматограммы\2024\run-8.chr
+assay id=61 role=0 included=0 file=/data/chromatograms/run-61.chr
+)");
     const PageTable page = BuildAssayList(context);
     const std::u16string date = platform::ShortDateTimeText(kMorning);
     EXPECT_FALSE(date.empty());
@@ -90,11 +78,12 @@ TEST(AssayList, CellTextsOfEachRecord) {
 }
 
 TEST(AssayList, PressureWithItsScaleOrADash) {
-    CalcContext context;
-    context.assays = {Record(1, 0, true), Record(2, 0, true), Record(3, 0, true)};
-    context.assays[1].atmpressure = 0.0;
-    context.assays[2].atmpressure = std::numeric_limits<double>::quiet_NaN();
-    context.settings.viewAnalysisScaleAtmPressure = 1;
+    CalcContext context = ContextFromText(R"(
+assay id=1 atm=99.8183
+assay id=2 atm=0.0
+assay id=3 atm=nan
+settings viewAnalysisScaleAtmPressure=1
+)");
     PageTable page = BuildAssayList(context);
     EXPECT_EQ(page.rows[0][I(C::AtmPressure)], u"99.8");
     EXPECT_EQ(page.rows[1][I(C::AtmPressure)], kDash);
@@ -105,20 +94,12 @@ TEST(AssayList, PressureWithItsScaleOrADash) {
 
 // A record restored from the profile whose assay is gone keeps only its id, role and check box.
 TEST(AssayList, RecordNeverReadShowsEmptyTextsAndADash) {
-    CalcContext context;
-    Assay restored;
-    restored.id = 77;
-    restored.role = 1;
-    restored.included = true;
-    context.assays = {restored};
-    const PageTable page = BuildAssayList(context);
+    const PageTable page = BuildAssayList(ContextFromText("assay id=77 role=1 included=1"));
     EXPECT_EQ(page.rows[0], (Row{u"", u"", u"", u"", u"", u"Градуировка", u"", kDash}));
 }
 
 TEST(AssayList, UnknownRoleHasNoText) {
-    CalcContext context;
-    context.assays = {Record(1, 7, true)};
-    EXPECT_EQ(BuildAssayList(context).rows[0][I(C::Role)], u"");
+    EXPECT_EQ(BuildAssayList(ContextFromText("assay id=1 role=7")).rows[0][I(C::Role)], u"");
 }
 
 TEST(AssayList, FileNamePartOfEitherSeparator) {
@@ -264,14 +245,10 @@ TEST_F(AssayDatabase, ABatchWithAListedChromatogramAddsNothing) {
 
 TEST_F(AssayDatabase, RefreshCopiesTheDatabaseFieldsAndKeepsTheListsOwn) {
     DataBase::Handle handle(Utf8ToUtf16(path_));
-    CalcContext context;
-    Assay restored; // as the settings store reads it: id, included, stamp, role
-    restored.id = ids_[2];
-    restored.included = false;
-    restored.groupStamp = 42;
-    restored.role = 2;
-    Assay gone = Record(9999, 0, true);
-    context.assays = {restored, gone};
+    // The first as the settings store reads it (id, included, stamp, role); the second not in the database.
+    CalcContext context = ContextFromText("assay id=" + std::to_string(ids_[2]) +
+                                          " included=0 groupStamp=42 role=2\n"
+                                          "assay id=9999 role=0 uuid=uuid-9999 file=C:\\run-9999.chr");
     EXPECT_EQ(RefreshAssayList(context, handle), 1u);
     const Assay& refreshed = context.assays[0];
     EXPECT_EQ(refreshed.filename, u"/runs/run-2.chr");

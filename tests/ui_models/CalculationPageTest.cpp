@@ -7,6 +7,7 @@
 
 #include "PageTestSupport.h"
 #include "calc/CalcContext.h"
+#include "support/ContextText.h"
 #include "text/Format.h"
 #include "text/StringTable.h"
 #include "ui/models/CalculationPageModel.h"
@@ -14,6 +15,7 @@
 namespace {
 
 using pagetest::kDash;
+using testsupport::ContextFromText;
 using P = PhysicalPropertyIndex;
 
 std::vector<std::u16string> Labels(std::initializer_list<uint32_t> ids) {
@@ -59,18 +61,16 @@ TEST(CalculationPage, DefaultRowsIdealAndRealInMegajoules) {
 }
 
 TEST(CalculationPage, WithoutIdealGasOnlyTheRealGasRows) {
-    CalcContext context;
-    context.settings.viewCalculationPerfectGas = false;
-    context.settings.viewCalculationShowHvolkcalm3 = true;
-    context.settings.viewCalculationShowWobbekcalm3 = true;
+    const CalcContext context =
+        ContextFromText("settings viewCalculationPerfectGas=0 viewCalculationShowHvolkcalm3=1 "
+                        "viewCalculationShowWobbekcalm3=1");
     EXPECT_EQ(pagetest::FirstCells(BuildCalculationPage(context)),
               Labels({141, 142, 143, 144, 145, 146, 149, 150, 259, 260, 153, 154, 157, 158, 263, 264}));
 }
 
 TEST(CalculationPage, KilocalorieRowsFollowTheirMegajouleRows) {
-    CalcContext context;
-    context.settings.viewCalculationShowHvolkcalm3 = true;
-    context.settings.viewCalculationShowWobbekcalm3 = true;
+    const CalcContext context =
+        ContextFromText("settings viewCalculationShowHvolkcalm3=1 viewCalculationShowWobbekcalm3=1");
     EXPECT_EQ(pagetest::FirstCells(BuildCalculationPage(context)),
               Labels({141, 142, 143, 144, 145, 146, 147, 148, 257, 258, 149, 150, 259,
                       260, 151, 152, 153, 154, 155, 156, 261, 262, 157, 158, 263, 264}));
@@ -106,10 +106,9 @@ TEST(CalculationPage, EachShowSettingRemovesItsRows) {
 
 // Each row shows its own property of the 18.
 TEST(CalculationPage, EachRowShowsItsProperty) {
-    CalcContext context;
-    for (int i = 0; i < kPhysicalPropertyCount; ++i) {
-        context.properties.value[i] = 10.0 + i; // two significant digits under the rule without uncertainty
-    }
+    // Property i is 10 + i: two significant digits under the rule without uncertainty.
+    const CalcContext context =
+        ContextFromText("properties 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27");
     const std::vector<std::pair<uint32_t, int>> rows = {
         {141, 1}, {142, 0},  {143, 2},  {144, 3},  {145, 4},  {146, 5},  {147, 6},  {148, 7},  {149, 8},
         {150, 9}, {151, 10}, {152, 11}, {153, 12}, {154, 13}, {155, 14}, {156, 15}, {157, 16}, {158, 17},
@@ -148,9 +147,7 @@ TEST(CalculationPage, GostRoundingByTheUncertainty) {
 }
 
 TEST(CalculationPage, FixedDecimalsOfTheScaleSetting) {
-    CalcContext context;
-    context.settings.viewCalculationGostZ = false;
-    context.settings.viewCalculationScaleZ = 3;
+    CalcContext context = ContextFromText("settings viewCalculationGostZ=0 viewCalculationScaleZ=3");
     Set(context, P::CompressionFactor, 0.9978961, 0.0000871);
     const PageTable page = BuildCalculationPage(context);
     const auto& row = RowOf(page, 142);
@@ -160,9 +157,8 @@ TEST(CalculationPage, FixedDecimalsOfTheScaleSetting) {
 
 // kcal/m³ = MJ/m³ / 0.0041868 (international table calorie), value and uncertainty alike.
 TEST(CalculationPage, KilocaloriesConvertedFromMegajoules) {
-    CalcContext context;
-    context.settings.viewCalculationShowHvolkcalm3 = true;
-    context.settings.viewCalculationShowWobbekcalm3 = true;
+    CalcContext context =
+        ContextFromText("settings viewCalculationShowHvolkcalm3=1 viewCalculationShowWobbekcalm3=1");
     Set(context, P::SuperiorVolumetricIdeal, 4.1868, 0.0041868); // 1000 and 1 kcal/m³
     Set(context, P::InferiorWobbeReal, 37.0, 0.05);              // 8837.298... and 11.942... kcal/m³
     PageTable page = BuildCalculationPage(context);

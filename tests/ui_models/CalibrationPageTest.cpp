@@ -5,29 +5,31 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "PageTestSupport.h"
 #include "calc/CalcContext.h"
+#include "support/ContextText.h"
 #include "ui/models/CalibrationPageModel.h"
 
 namespace {
 
 using pagetest::kDash;
 using pagetest::VisibleColumns;
+using testsupport::ApplyContextText;
+using testsupport::ContextFromText;
 using C = CalibrationColumn;
 
 int32_t I(C column) {
     return static_cast<int32_t>(column);
 }
 
-CalcContext ContextOfMethod(int32_t method) {
-    CalcContext context;
-    context.settings.clbrCalcMethod = method;
-    context.calibrationKind = method;
-    CalibrationResult result;
-    result.component = u"ethane";
-    result.isok = true;
-    context.calibration.push_back(result);
+// A calibration computed by method (0 А, 1 Б, 2 В1, 3 В2), the method still set, with its rows.
+CalcContext ContextOfMethod(int32_t method, std::string_view rows = "calibration component=ethane isok=1") {
+    const std::string number = std::to_string(method);
+    CalcContext context =
+        ContextFromText("settings clbrCalcMethod=" + number + "\ncontext calibrationKind=" + number);
+    ApplyContextText(context, rows);
     return context;
 }
 
@@ -223,33 +225,22 @@ TEST(CalibrationPage, ZeroAndNotANumberShowAnEmDash) {
 // The certified concentrations are written with the decimals of the certificate, or "%g" without
 // them, and never as a dash.
 TEST(CalibrationPage, ConcentrationsAsTheCertificateGivesThem) {
-    CalcContext context = ContextOfMethod(2);
-    CalibrationResult& r = context.calibration.front();
-    r.conc1 = 1.5;
-    r.digits1 = 3;
-    r.conc2 = 0.000123;
-    r.digits2 = -1;
-    PageTable page = BuildCalibrationPage(context);
+    PageTable page = BuildCalibrationPage(ContextOfMethod(
+        2, "calibration component=ethane isok=1 conc1=1.5 digits1=3 conc2=0.000123 digits2=-1"));
     EXPECT_EQ(page.rows[0][I(C::Concentration1)], u"1.500");
     EXPECT_EQ(page.rows[0][I(C::Concentration2)], u"0.000123");
-    r.conc1 = 0.0;
-    r.digits1 = -1;
-    r.conc2 = 0.0;
-    r.digits2 = 2;
-    page = BuildCalibrationPage(context);
+    page = BuildCalibrationPage(
+        ContextOfMethod(2, "calibration component=ethane isok=1 conc1=0.0 digits1=-1 conc2=0.0 digits2=2"));
     EXPECT_EQ(page.rows[0][I(C::Concentration1)], u"0");
     EXPECT_EQ(page.rows[0][I(C::Concentration2)], u"0.00");
 }
 
 TEST(CalibrationPage, RowsInListOrderWithTheirDisplayNamesAndAcceptance) {
-    CalcContext context = ContextOfMethod(0);
-    context.calibration.clear();
-    for (const char16_t* id : {u"nitrogen", u"methane", u"c6"}) {
-        CalibrationResult r;
-        r.component = id;
-        r.isok = std::u16string_view(id) != u"methane";
-        context.calibration.push_back(r);
-    }
+    CalcContext context = ContextOfMethod(0, R"(
+calibration component=nitrogen isok=1
+calibration component=methane isok=0
+calibration component=c6 isok=1
+)");
     for (AliasEntry& entry : context.aliases) {
         if (entry.id == u"c6") {
             entry.alias = u"Гексаны";

@@ -4,26 +4,39 @@
 
 #include "PageTestSupport.h"
 #include "calc/CalcContext.h"
+#include "support/ContextText.h"
 #include "text/StringTable.h"
 #include "ui/models/MethaneNumberPageModel.h"
 
 namespace {
 
+using testsupport::ApplyContextText;
+using testsupport::ContextFromText;
 using Row = std::vector<std::u16string>;
 
 std::u16string T(uint32_t id) {
     return std::u16string(LoadText(id));
 }
 
-CalcContext MethaneContext() {
-    CalcContext context;
-    context.methaneNumber = {82.456, 81.5};
-    MethaneNumberLists& lists = context.methaneNumberLists;
-    lists.simplifiedMixture = {{95.38264, 94.06721}, {3.0027, 2.9613}, {0.8985, 0.8861}, {0.7162, 0.7064}};
-    lists.motorFuelMixture = {{99.4452, 98.6209}, {0.5548, 0.5502}, {0.0, 1.0563}};
-    lists.initialMethaneNumbers = {{83.856, 1}, {82.51394, 2}, {79.2372, 3}};
-    lists.componentFractions = {
-        {94.0672, 94.0093, u"methane"}, {0.0, 0.0082, u"hydrogen"}, {-1.0, 0.0, u"c6"}};
+// The methane numbers of a run with the tables behind them, under the given view settings.
+CalcContext MethaneContext(std::string_view settings = {}) {
+    CalcContext context = ContextFromText(R"(
+methaneNumber 82.456 81.5
+simplifiedMixture normalised=95.38264 raw=94.06721
+simplifiedMixture normalised=3.0027 raw=2.9613
+simplifiedMixture normalised=0.8985 raw=0.8861
+simplifiedMixture normalised=0.7162 raw=0.7064
+motorFuelMixture share=99.4452 value=98.6209
+motorFuelMixture share=0.5548 value=0.5502
+motorFuelMixture share=0.0 value=1.0563
+initialMethaneNumber methaneNumber=83.856 mixtureNumber=1
+initialMethaneNumber methaneNumber=82.51394 mixtureNumber=2
+initialMethaneNumber methaneNumber=79.2372 mixtureNumber=3
+componentFraction component=methane volumeFraction=94.0672 molarFraction=94.0093
+componentFraction component=hydrogen volumeFraction=0.0 molarFraction=0.0082
+componentFraction component=c6 volumeFraction=-1.0 molarFraction=0.0
+)");
+    ApplyContextText(context, settings);
     return context;
 }
 
@@ -48,10 +61,8 @@ TEST(MethaneNumberPage, DefaultRowsAreTheTitlesAndTheTwoNumbersInWholeUnits) {
 }
 
 TEST(MethaneNumberPage, WithoutGostTheScaleDecimals) {
-    CalcContext context = MethaneContext();
-    context.settings.viewMethaneGostMn = false;
-    context.settings.viewMethaneScaleMn = 2;
-    const PageTable page = BuildMethaneNumberPage(context);
+    const PageTable page =
+        BuildMethaneNumberPage(MethaneContext("settings viewMethaneGostMn=0 viewMethaneScaleMn=2"));
     EXPECT_EQ(page.rows[1][1], u"82.46");
     EXPECT_EQ(page.rows[2][1], u"81.50");
     EXPECT_EQ(page.rows[2][2], u"1");
@@ -73,10 +84,8 @@ TEST(MethaneNumberPage, NoResultIsWrittenAsADashAZeroResultAsZero) {
 }
 
 TEST(MethaneNumberPage, SimplifiedAndMotorFuelMixtures) {
-    CalcContext context = MethaneContext();
-    context.settings.viewMethaneShowArr = true;
-    context.settings.viewMethaneScaleArr = 3;
-    const PageTable page = BuildMethaneNumberPage(context);
+    const PageTable page =
+        BuildMethaneNumberPage(MethaneContext("settings viewMethaneShowArr=1 viewMethaneScaleArr=3"));
     const std::vector<Row> expected = {
         {T(222), T(223), T(224)},     {T(168), u"82", u"1"},          {T(169), u"82", u"1"},
         {T(208), T(165), T(166)},     {T(209), u"94.067", u"95.383"}, {T(210), u"2.961", u"3.003"},
@@ -88,10 +97,8 @@ TEST(MethaneNumberPage, SimplifiedAndMotorFuelMixtures) {
 }
 
 TEST(MethaneNumberPage, InitialMethaneNumbersAreNumberedFromOne) {
-    CalcContext context = MethaneContext();
-    context.settings.viewMethaneShowMnb = true;
-    context.settings.viewMethaneScaleMnb = 1;
-    const PageTable page = BuildMethaneNumberPage(context);
+    const PageTable page =
+        BuildMethaneNumberPage(MethaneContext("settings viewMethaneShowMnb=1 viewMethaneScaleMnb=1"));
     ASSERT_EQ(page.rows.size(), 7u);
     EXPECT_EQ(page.rows[3], (Row{T(226), T(223), u""}));
     EXPECT_EQ(page.rows[4], (Row{u"Mix2", u"83.9", u""}));
@@ -101,10 +108,8 @@ TEST(MethaneNumberPage, InitialMethaneNumbersAreNumberedFromOne) {
 
 // A fraction at or below zero stays blank.
 TEST(MethaneNumberPage, ComponentsWithTheirPositiveFractions) {
-    CalcContext context = MethaneContext();
-    context.settings.viewMethaneShowComp = true;
-    context.settings.viewMethaneScaleComp = 2;
-    const PageTable page = BuildMethaneNumberPage(context);
+    const PageTable page =
+        BuildMethaneNumberPage(MethaneContext("settings viewMethaneShowComp=1 viewMethaneScaleComp=2"));
     ASSERT_EQ(page.rows.size(), 7u);
     EXPECT_EQ(page.rows[3], (Row{T(219), T(220), T(221)}));
     EXPECT_EQ(page.rows[4], (Row{u"Метан", u"94.01", u"94.07"}));
@@ -113,10 +118,8 @@ TEST(MethaneNumberPage, ComponentsWithTheirPositiveFractions) {
 }
 
 TEST(MethaneNumberPage, AllTablesInTheirOrder) {
-    CalcContext context = MethaneContext();
-    context.settings.viewMethaneShowArr = context.settings.viewMethaneShowMnb =
-        context.settings.viewMethaneShowComp = true;
-    const PageTable page = BuildMethaneNumberPage(context);
+    const PageTable page = BuildMethaneNumberPage(
+        MethaneContext("settings viewMethaneShowArr=1 viewMethaneShowMnb=1 viewMethaneShowComp=1"));
     ASSERT_EQ(page.rows.size(), 3u + 9u + 4u + 4u);
     EXPECT_EQ(page.rows[3][0], T(208));
     EXPECT_EQ(page.rows[12][0], T(226));
@@ -125,9 +128,8 @@ TEST(MethaneNumberPage, AllTablesInTheirOrder) {
 
 // Without a calculated methane number the tables have their headings only.
 TEST(MethaneNumberPage, EmptyListsGiveHeadingsOnly) {
-    CalcContext context;
-    context.settings.viewMethaneShowArr = context.settings.viewMethaneShowMnb =
-        context.settings.viewMethaneShowComp = true;
+    const CalcContext context =
+        ContextFromText("settings viewMethaneShowArr=1 viewMethaneShowMnb=1 viewMethaneShowComp=1");
     EXPECT_EQ(pagetest::FirstCells(BuildMethaneNumberPage(context)),
               (std::vector<std::u16string>{T(222), T(168), T(169), T(208), T(214), T(226), T(219)}));
 }

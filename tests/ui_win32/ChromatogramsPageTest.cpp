@@ -209,6 +209,38 @@ TEST_F(SelectionTest, AddsEachKindOfBatchThroughTheDialogWithItsRequiredCount) {
     Screenshot(main, "page00_chromatograms_batches");
 }
 
+// A column the user drags wider in the dialog keeps its width each time the dialog opens again while the
+// window is open (the dialog's own lists live only while it is shown); the next window fits it again.
+TEST_F(SelectionTest, AColumnTheUserSizedInTheDialogKeepsItsWidthWhileTheWindowIsOpen) {
+    Prepare(0, 0);
+    const auto sampleWidth = [](HWND dialog) { return ListView_GetColumnWidth(GetDlgItem(dialog, 1013), 1); };
+    int fitted = -1;
+    int dragged = -1;
+    ASSERT_TRUE(WithModalDialog(page, kCalibration, kSelectionCaption, [&](HWND dialog) {
+        fitted = sampleWidth(dialog);
+        DragColumnDivider(GetDlgItem(dialog, 1013), 1, 40);
+        dragged = sampleWidth(dialog);
+        Screenshot(dialog, "dialog196_dragged_column");
+    }));
+    EXPECT_EQ(dragged, fitted + 40);
+    for (const int button : {kAnalysis, kCalibration}) {
+        int reopened = -1;
+        ASSERT_TRUE(WithModalDialog(page, button, kSelectionCaption,
+                                    [&](HWND dialog) { reopened = sampleWidth(dialog); }));
+        EXPECT_EQ(reopened, dragged) << button;
+    }
+    SendMessageW(main, WM_COMMAND, IDOK, 0);
+    PumpMessages();
+    main = Open();
+    ASSERT_NE(main, nullptr);
+    int fresh = -1;
+    ASSERT_TRUE(WithModalDialog(CurrentPage(main), kCalibration, kSelectionCaption, [&](HWND dialog) {
+        fresh = sampleWidth(dialog);
+        Screenshot(dialog, "dialog196_column_fitted_again");
+    }));
+    EXPECT_EQ(fresh, fitted);
+}
+
 // The keys of the buttons, with method В2 and a process chromatograph: Ctrl+G asks for five
 // calibration chromatograms, Ctrl+J for three control ones, Ctrl+H for one analysis.
 TEST_F(SelectionTest, KeysOpenTheDialogForEachKindOfBatch) {

@@ -207,6 +207,17 @@ std::vector<int> ColumnWidths(HWND list) {
     return widths;
 }
 
+void DragColumnDivider(HWND list, int column, int pixels) {
+    HWND header = ListView_GetHeader(list);
+    RECT item{};
+    Header_GetItemRect(header, column, &item);
+    const int y = (item.top + item.bottom) / 2;
+    const int from = item.right - 1;
+    SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from, y));
+    SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from + pixels, y));
+    SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(from + pixels, y));
+}
+
 std::vector<std::wstring> HeaderTexts(HWND list) {
     std::vector<std::wstring> texts;
     for (int column = 0; column < ColumnCount(list); ++column) {

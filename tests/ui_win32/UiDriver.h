@@ -82,6 +82,9 @@ std::vector<int> WidestTexts(HWND list);
 // Room a column needs beside its widest text so that nothing is cut (the list's label margins).
 inline constexpr int kColumnTextMargin = 12;
 int SelectedCount(HWND list);
+// Drags the divider at the right edge of a column's header by the given pixels, as the mouse does: the
+// left button pressed on the divider, moved, released.
+void DragColumnDivider(HWND list, int column, int pixels);
 
 // Counts the messages a window receives while it lives (the window's procedure is replaced for that time):
 // how often the window's owner refilled a list, for instance, as the owner's actions show it from outside.

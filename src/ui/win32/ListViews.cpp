@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
+#include <optional>
 #include <tuple>
 
 #include "ui/win32/Dpi.h"
+#include "ui/win32/MainWindow.h"
 #include "ui/win32/ProcedureGuard.h"
 
 namespace {
@@ -19,15 +20,25 @@ constexpr int kHeaderPadding = 18;
 constexpr int kHeaderCheckBoxWidth = 20;
 constexpr int kLastColumnGap = 4;
 
-// Column widths the user dragged, by the kind of dialog that owns the list, the list's id and the column.
-using ColumnKey = std::tuple<LONG_PTR, int, int>;
-std::map<ColumnKey, int>& UserColumnWidths() {
-    static std::map<ColumnKey, int> widths;
-    return widths;
+std::tuple<LONG_PTR, int, int> KeyOfColumn(HWND list, int column) {
+    return {GetWindowLongPtrW(GetParent(list), DWLP_DLGPROC), GetDlgCtrlID(list), column};
 }
 
-ColumnKey KeyOfColumn(HWND list, int column) {
-    return {GetWindowLongPtrW(GetParent(list), DWLP_DLGPROC), GetDlgCtrlID(list), column};
+// The width the user dragged the column to while the main window is open; none for a column the user
+// left alone and for a list outside the main window.
+std::optional<int> UserWidth(HWND list, int column) {
+    const UserColumnWidths* widths = MainWindowColumnWidths(list);
+    if (widths == nullptr) {
+        return std::nullopt;
+    }
+    const auto found = widths->byColumn.find(KeyOfColumn(list, column));
+    return found != widths->byColumn.end() ? std::optional<int>(found->second) : std::nullopt;
+}
+
+void RememberUserWidth(HWND list, int column, int width) {
+    if (UserColumnWidths* widths = MainWindowColumnWidths(list)) {
+        widths->byColumn[KeyOfColumn(list, column)] = width;
+    }
 }
 
 WNDPROC PreviousProcedure(HWND list) {
@@ -50,8 +61,7 @@ bool RefuseHeaderNotification(HWND list, const NMHDR& header, LPARAM lParam) {
     case HDN_ENDTRACKW:
         if (notice.pitem != nullptr && (notice.pitem->mask & HDI_WIDTH) != 0) {
             const bool tooNarrow = notice.pitem->cxy <= kMinimumDraggedColumnWidth - 1;
-            UserColumnWidths()[KeyOfColumn(list, notice.iItem)] =
-                tooNarrow ? kMinimumDraggedColumnWidth : notice.pitem->cxy;
+            RememberUserWidth(list, notice.iItem, tooNarrow ? kMinimumDraggedColumnWidth : notice.pitem->cxy);
             if (tooNarrow) {
                 ListView_SetColumnWidth(list, notice.iItem, kMinimumDraggedColumnWidth);
                 return true;
@@ -126,7 +136,7 @@ int ContentWidth(HWND list, HDC dc, int column) {
 
 void FitLastShownColumn(HWND list) {
     const int last = LastShownColumn(list);
-    if (last < 0 || UserColumnWidths().count(KeyOfColumn(list, last)) != 0) {
+    if (last < 0 || UserWidth(list, last).has_value()) {
         return;
     }
     int others = 0;
@@ -343,24 +353,18 @@ void FitColumns(HWND list) {
         if (ListView_GetColumnWidth(list, column) == 0 || column == last) {
             continue;
         }
-        const auto user = UserColumnWidths().find(KeyOfColumn(list, column));
-        ListView_SetColumnWidth(
-            list, column, user != UserColumnWidths().end() ? user->second : ContentWidth(list, dc, column));
+        const std::optional<int> user = UserWidth(list, column);
+        ListView_SetColumnWidth(list, column, user.has_value() ? *user : ContentWidth(list, dc, column));
     }
     SelectObject(dc, previousFont);
     ReleaseDC(list, dc);
     if (last >= 0) {
-        if (const auto user = UserColumnWidths().find(KeyOfColumn(list, last));
-            user != UserColumnWidths().end()) {
-            ListView_SetColumnWidth(list, last, user->second);
+        if (const std::optional<int> user = UserWidth(list, last)) {
+            ListView_SetColumnWidth(list, last, *user);
         } else {
             FitLastShownColumn(list);
         }
     }
-}
-
-void ForgetUserColumnWidths() {
-    UserColumnWidths().clear();
 }
 
 void FitLastColumn(HWND list, int column) {

@@ -7,7 +7,9 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/models/PageTable.h"
@@ -24,6 +26,13 @@ inline constexpr int kListKeyDown = -15;
 inline constexpr UINT kListSelectionSettled = 1750;
 // Widest a column dragged narrower may become: columns of 4 pixels or less are widened to this.
 inline constexpr int kMinimumDraggedColumnWidth = 5;
+
+// Column widths the user dragged, kept in the main window's state for as long as the window is open: by
+// the kind of dialog that owns the list (its dialog procedure), the list's id and the column. Pages are
+// created anew on every tab switch and modal dialogs on every opening; their lists find the widths here.
+struct UserColumnWidths {
+    std::map<std::tuple<LONG_PTR, int, int>, int> byColumn;
+};
 
 // Installs the list subclass; the previous procedure is kept in the list's window data.
 void ListViewSubclass(HWND list);
@@ -45,12 +54,11 @@ bool HandleListShortcut(HWND owner, const NMKEY& key);
 void FitLastColumn(HWND list, int column);
 
 // Sizes every shown column to its widest text, header included, in the list's font; hidden columns
-// (width 0) stay hidden, a column the user sized keeps the user's width while the main window is open,
-// and the last shown column takes the width the others leave. FillRows ends with it; a subclassed list
-// refits its last column whenever its size changes.
+// (width 0) stay hidden, a column the user sized keeps the user's width while the main window is open
+// (UserColumnWidths of the main window the list belongs to), and the last shown column takes the width
+// the others leave. FillRows ends with it; a subclassed list refits its last column whenever its size
+// changes.
 void FitColumns(HWND list);
-// Forgets the column widths the user chose (the main window closes).
-void ForgetUserColumnWidths();
 
 // Answers a list's custom-draw notification to a dialog so that the rows of even index are painted on
 // the button-face colour; true when header was that notification (the dialog procedure then returns

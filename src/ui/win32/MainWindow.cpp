@@ -49,6 +49,8 @@ struct MainWindowState {
     HWND page = nullptr;
     bool splitting = false;
     UINT dpi = 96; // the resolution minimum was measured at
+    // The widths the user dragged in the lists of the window, of its pages and of its dialogs.
+    UserColumnWidths columnWidths;
 };
 
 MainWindowState* StateOf(HWND window) {
@@ -229,7 +231,6 @@ void Close(HWND window) {
     DestroyPage(*state);
     SettingsStore::Save(state->context);
     StorePlacement(window);
-    ForgetUserColumnWidths();
 }
 
 void FinalDestruction(HWND window) {
@@ -427,6 +428,19 @@ HWND CreateMainWindow(HWND owner) {
     ManifestActivation activation;
     return CreateDialogParamW(PluginModule(), MAKEINTRESOURCEW(IDD_MAIN_WINDOW), owner, &MainWindowProcedure,
                               0);
+}
+
+UserColumnWidths* MainWindowColumnWidths(HWND window) {
+    // A page and its controls have the main window as their top-level window; a modal dialog is owned by
+    // the top-level window of the page or dialog that opened it.
+    for (HWND candidate = GetAncestor(window, GA_ROOT); candidate != nullptr;
+         candidate = GetWindow(candidate, GW_OWNER)) {
+        if (GetWindowLongPtrW(candidate, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(&MainWindowProcedure)) {
+            MainWindowState* state = StateOf(candidate);
+            return state != nullptr ? &state->columnWidths : nullptr;
+        }
+    }
+    return nullptr;
 }
 
 void RegisterMainWindow() {

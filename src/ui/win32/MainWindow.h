@@ -11,6 +11,12 @@ void RegisterMainWindow();
 // Creates the window from template 101 owned by owner; null when creation fails.
 HWND CreateMainWindow(HWND owner);
 
+struct UserColumnWidths;
+// The column widths the user dragged in the main window that window belongs to: the main window itself,
+// a control or page inside it, or a dialog it owns, directly or through other dialogs. Null for a window
+// outside any main window, and while the main window has no state.
+UserColumnWidths* MainWindowColumnWidths(HWND window);
+
 // Status strip colours: no journal entry, at least one.
 inline constexpr COLORREF kStripColourClean = RGB(67, 162, 30);
 inline constexpr COLORREF kStripColourJournal = RGB(194, 16, 16);
