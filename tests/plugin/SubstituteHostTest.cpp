@@ -141,7 +141,7 @@ TEST(ProfileText, ReadsEveryLineAsTheFileDoes) {
          {{u"a", u"1"}, {u"\uFEFFb", u"2"}}},
         {"comments, no key, no separator", "#a=1\n=2\nc\n d=4", {{u" d", u"4"}}},
         {"a later line of a key replaces an earlier one", "a=1\na=2=3\n", {{u"a", u"2=3"}}},
-        {"a line end inside a key is no line end of CR", "a\rb=1\n", {{u"a\rb", u"1"}}},
+        {"a CR inside a line is no line end", "a\rb=1\n", {{u"a\rb", u"1"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
