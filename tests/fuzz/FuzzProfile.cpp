@@ -1,10 +1,15 @@
 // The profile file and the settings store: whatever a profile holds, loading the settings, saving them
-// and loading them again changes nothing (the window does this on every opening and closing).
+// and loading them again changes nothing (the window does this on every opening and closing). The
+// profile goes through the file's bytes in memory, which the file functions read and write; one input
+// in kFileRoundTripShare goes through the files as well and must come back as the same settings.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "FuzzSupport.h"
 #include "calc/CalcContext.h"
@@ -14,12 +19,16 @@
 
 namespace {
 
+using Profile = std::map<std::u16string, std::u16string>;
+
+constexpr size_t kFileRoundTripShare = 256;
+
 std::string ProfilePath(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
 // The profile as the settings store leaves it after loading and saving the settings once.
-std::map<std::u16string, std::u16string> SavedOnce(SubstituteHost& host) {
+Profile SavedOnce(SubstituteHost& host) {
     SetHostServices(host.Services());
     CalcContext context;
     SettingsStore::Load(context);
@@ -28,25 +37,45 @@ std::map<std::u16string, std::u16string> SavedOnce(SubstituteHost& host) {
     return host.profile;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+// The same round trip through the profile files: the settings saved once, written, read back.
+void RequireSameThroughFiles(std::string_view bytes, const Profile& once, bool savable) {
     static const std::string input = ProfilePath("tarvel-fuzz-profile.txt");
     static const std::string output = ProfilePath("tarvel-fuzz-profile-saved.txt");
     {
         std::ofstream file(input, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     SubstituteHost first;
     fuzz::Require(first.LoadProfileFile(input), "an existing profile file cannot be read");
-    const auto once = SavedOnce(first);
+    fuzz::Require(SavedOnce(first) == once, "the profile file reads other settings than its bytes");
+    fuzz::Require(first.SaveProfileFile(output) == savable, "the profile file refuses other settings");
+    if (savable) {
+        SubstituteHost second;
+        fuzz::Require(second.LoadProfileFile(output), "a saved profile cannot be read");
+        fuzz::Require(second.profile == once, "the profile file changed the settings");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+    SubstituteHost first;
+    first.ReadProfileText(text);
+    const Profile once = SavedOnce(first);
     // A profile of the settings as saved: written and read back, loaded and saved again, the same.
     first.profile = once;
-    if (!first.SaveProfileFile(output)) {
+    std::string refused;
+    const std::string saved = first.ProfileText(refused);
+    const bool savable = refused.empty();
+    if (std::hash<std::string_view>{}(text) % kFileRoundTripShare == 0) {
+        RequireSameThroughFiles(text, once, savable);
+    }
+    if (!savable) {
         return 0; // a setting that cannot stay on one line is refused by name; nothing to compare
     }
     SubstituteHost second;
-    fuzz::Require(second.LoadProfileFile(output), "a saved profile cannot be read");
+    second.ReadProfileText(saved);
     fuzz::Require(second.profile == once, "the profile file changed the settings");
     fuzz::Require(SavedOnce(second) == once, "loading and saving the settings again changed them");
     return 0;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 #include "calc/CalcContext.h"
@@ -118,6 +119,61 @@ TEST(ProfileFile, GarbageNeverBreaksTheSettings) {
     ProfileRect rect{};
     EXPECT_FALSE(ProfileGetRect(u"Tarvel/WState", rect));
     SetHostServices(nullptr);
+    std::remove(path.c_str());
+}
+
+// The file's bytes in memory, line by line: what is read from them and what is written for a profile.
+TEST(ProfileText, ReadsEveryLineAsTheFileDoes) {
+    using Profile = std::map<std::u16string, std::u16string>;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Profile read;
+    };
+    const Case cases[] = {
+        {"empty", "", {}},
+        {"last line without its end", "a=1\nb=2", {{u"a", u"1"}, {u"b", u"2"}}},
+        {"CR LF ends and a lone CR line", "a=1\r\n\r\nb=\r\n", {{u"a", u"1"}, {u"b", u""}}},
+        {"a byte-order mark on the first line only",
+         "\xEF\xBB\xBF"
+         "a=1\n\xEF\xBB\xBF"
+         "b=2\n",
+         {{u"a", u"1"}, {u"\uFEFFb", u"2"}}},
+        {"comments, no key, no separator", "#a=1\n=2\nc\n d=4", {{u" d", u"4"}}},
+        {"a later line of a key replaces an earlier one", "a=1\na=2=3\n", {{u"a", u"2=3"}}},
+        {"a CR inside a line is no line end", "a\rb=1\n", {{u"a\rb", u"1"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SubstituteHost host;
+        host.ReadProfileText(c.bytes);
+        EXPECT_EQ(host.profile, c.read);
+    }
+}
+
+TEST(ProfileText, WritesTheSettingsThatFitAndNamesTheOthers) {
+    SubstituteHost host;
+    host.profile = {{u"Tarvel/b", u"2"}, {u"Tarvel/a", u"Ключ=значение"},
+                    {u"#c", u"3"},       {u"d=e", u"4"},
+                    {u"", u"5"},         {u"Tarvel/f", u"6\r"}};
+    std::string refused = "left over";
+    EXPECT_EQ(host.ProfileText(refused), "Tarvel/a=Ключ=значение\nTarvel/b=2\n");
+    EXPECT_EQ(refused, "\"\", #c, Tarvel/f, d=e");
+    host.profile.erase(u"");
+    host.ProfileText(refused);
+    EXPECT_EQ(refused, "#c, Tarvel/f, d=e");
+}
+
+// A setting under an empty key has no line in the file: saving says so instead of reporting success.
+TEST(ProfileFile, ASettingWithAnEmptyKeyIsRefused) {
+    const std::string path = TempFile("tarvel-profile-empty-key.txt");
+    SubstituteHost host;
+    host.profile[u""] = u"5";
+    host.profile[u"Tarvel/a"] = u"1";
+    std::string error;
+    EXPECT_FALSE(host.SaveProfileFile(path, &error));
+    EXPECT_NE(error.find("holds '='): \"\""), std::string::npos) << error;
+    EXPECT_EQ(ReadWholeFile(path), "Tarvel/a=1\n");
     std::remove(path.c_str());
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <span>
 
@@ -309,45 +310,13 @@ bool SubstituteHost::LoadProfileFile(const std::string& path) {
     if (!file) {
         return false;
     }
-    std::string line;
-    bool firstLine = true;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (firstLine && line.starts_with("\xEF\xBB\xBF")) {
-            line.erase(0, 3);
-        }
-        firstLine = false;
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (equals == std::string::npos || equals == 0) {
-            continue;
-        }
-        // Both parts literally, exactly as typed: Windows and UNC paths keep every backslash.
-        profile[Utf8ToUtf16(std::string_view(line).substr(0, equals))] =
-            Utf8ToUtf16(std::string_view(line).substr(equals + 1));
-    }
+    ReadProfileText(std::string(std::istreambuf_iterator<char>(file), {}));
     return true;
 }
 
 bool SubstituteHost::SaveProfileFile(const std::string& path, std::string* error) const {
-    std::string text;
     std::string refused;
-    for (const auto& [key, value] : profile) {
-        const bool keyFits = !key.empty() && key[0] != u'#' && key.find(u'=') == std::u16string::npos;
-        if (!keyFits || !FitsOnOneLine(key) || !FitsOnOneLine(value)) {
-            refused += refused.empty() ? "" : ", ";
-            refused += Utf16ToUtf8(key);
-            continue;
-        }
-        text += Utf16ToUtf8(key);
-        text += '=';
-        text += Utf16ToUtf8(value);
-        text += '\n';
-    }
+    const std::string text = ProfileText(refused);
     std::ofstream file(FilePath(path), std::ios::binary | std::ios::trunc);
     file << text;
     file.close();
@@ -366,4 +335,49 @@ bool SubstituteHost::SaveProfileFile(const std::string& path, std::string* error
         return false;
     }
     return true;
+}
+
+void SubstituteHost::ReadProfileText(std::string_view bytes) {
+    bool firstLine = true;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (firstLine && line.starts_with("\xEF\xBB\xBF")) {
+            line.remove_prefix(3);
+        }
+        firstLine = false;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0) {
+            continue;
+        }
+        // Both parts literally, exactly as typed: Windows and UNC paths keep every backslash.
+        profile[Utf8ToUtf16(line.substr(0, equals))] = Utf8ToUtf16(line.substr(equals + 1));
+    }
+}
+
+std::string SubstituteHost::ProfileText(std::string& refused) const {
+    std::string text;
+    refused.clear();
+    for (const auto& [key, value] : profile) {
+        const bool keyFits = !key.empty() && key[0] != u'#' && key.find(u'=') == std::u16string::npos;
+        if (!keyFits || !FitsOnOneLine(key) || !FitsOnOneLine(value)) {
+            // An empty key is named too: a refusal that names nothing would read as success.
+            refused += refused.empty() ? "" : ", ";
+            refused += key.empty() ? std::string("\"\"") : Utf16ToUtf8(key);
+            continue;
+        }
+        text += Utf16ToUtf8(key);
+        text += '=';
+        text += Utf16ToUtf8(value);
+        text += '\n';
+    }
+    return text;
 }

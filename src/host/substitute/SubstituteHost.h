@@ -66,6 +66,13 @@ public:
     // returns false, as it does when the file cannot be written.
     bool SaveProfileFile(const std::string& path, std::string* error = nullptr) const;
 
+    // The profile file's bytes in memory, read and written by the two file functions above: the settings
+    // a file's bytes hold are added to the profile (a later line of a key replaces an earlier one); the
+    // bytes of a file are made of every setting that fits on one line, the keys of the others joined by
+    // ", " into refused (an empty key written as ""; refused is empty only when every setting fits).
+    void ReadProfileText(std::string_view bytes);
+    std::string ProfileText(std::string& refused) const;
+
     static SubstituteHost* Active();
 
     // The topics the host answers itself, one row each: whether it serves the topic as configured, and
