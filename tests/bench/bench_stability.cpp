@@ -14,10 +14,9 @@
 #include "calc/Stages.h"
 #include "calc/stability/StabilityStage.h"
 #include "data/DataBaseConnection.h"
-#include "data/DataBaseHandle.h"
 #include "data/DataBaseReader.h"
-#include "data/HostQueries.h"
 #include "platform/Platform.h"
+#include "support/DemoRun.h"
 #include "text/Utf.h"
 
 namespace {
@@ -83,21 +82,8 @@ const StabilityDatabase& Database() {
 // The current calibration, calculated once; the benchmark then reads its history.
 CalcContext CurrentCalibration() {
     const StabilityDatabase& database = Database();
-    CalcContext context;
-    context.settings.clbrControl = false;
+    CalcContext context = testsupport::CalibrationContext(database.current, database.mixture);
     context.settings.clbrStabilityDays = kDays;
-    DataBase::Handle handle;
-    for (const int64_t id : database.current) {
-        for (Assay& assay : QueryAssayRows(handle, id)) {
-            assay.included = true;
-            assay.role = static_cast<int32_t>(AssayRole::Calibration);
-            assay.groupStamp = 1;
-            context.assays.push_back(assay);
-        }
-    }
-    ComponentMixtures general;
-    general.first = database.mixture;
-    context.mixtures.push_back(general);
     RunCalculation(context);
     return context;
 }

@@ -13,8 +13,6 @@
 #include "Databases.h"
 #include "calc/Stages.h"
 #include "calc/journal/MessageJournal.h"
-#include "data/DataBaseHandle.h"
-#include "data/HostQueries.h"
 #include "support/DemoRun.h"
 #include "support/JournalExpectations.h"
 #include "support/TempHostDatabase.h"
@@ -72,22 +70,7 @@ HistoryDatabase WriteHistoryDatabase(const std::string& path) {
 }
 
 CalcContext CurrentCalibration(const HistoryDatabase& database) {
-    CalcContext context;
-    context.settings.clbrCalcMethod = 0;
-    context.settings.clbrControl = false;
-    DataBase::Handle handle;
-    for (const int64_t id : database.current) {
-        for (Assay& assay : QueryAssayRows(handle, id)) {
-            assay.included = true;
-            assay.role = static_cast<int32_t>(AssayRole::Calibration);
-            assay.groupStamp = 1;
-            context.assays.push_back(assay);
-        }
-    }
-    ComponentMixtures general;
-    general.first = database.mixture;
-    context.mixtures.push_back(general);
-    return context;
+    return testsupport::CalibrationContext(database.current, database.mixture);
 }
 
 const ComponentStability* ChartOf(const CalcContext& context, std::u16string_view component) {

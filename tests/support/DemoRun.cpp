@@ -49,4 +49,16 @@ CalcContext DemoRunContext(const sim::DemoManifest& manifest, int32_t method) {
     return context;
 }
 
+CalcContext CalibrationContext(const std::vector<int64_t>& calibrationIds, const std::u16string& mixture) {
+    CalcContext context;
+    context.settings.clbrCalcMethod = 0;
+    context.settings.clbrControl = false;
+    DataBase::Handle handle;
+    AddToList(context, handle, calibrationIds, AssayRole::Calibration, 1);
+    ComponentMixtures general;
+    general.first = mixture;
+    context.mixtures.push_back(general);
+    return context;
+}
+
 } // namespace testsupport

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "Databases.h"
 #include "calc/CalcContext.h"
@@ -13,5 +15,9 @@ namespace testsupport {
 // holds the method's mixtures. The control of the calibration is on; the control of the result is off
 // (the analysed gas is no reference mixture).
 CalcContext DemoRunContext(const sim::DemoManifest& manifest, int32_t method);
+
+// A calibration of method А alone: the chromatograms of calibrationIds, read from the database the host's
+// address points at, as one batch of the general mixture; no control.
+CalcContext CalibrationContext(const std::vector<int64_t>& calibrationIds, const std::u16string& mixture);
 
 } // namespace testsupport
