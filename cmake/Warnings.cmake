@@ -1,13 +1,6 @@
 # Warnings are errors-in-waiting: both builds keep them at zero.
 add_compile_options(-Wall -Wextra)
 
-if(TARVEL_FUZZ)
-    # Coverage for libFuzzer in every library the drivers reach; the drivers add the fuzzer's main.
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
-                        -fno-sanitize-recover=undefined)
-    add_link_options(-fsanitize=address,undefined)
-endif()
-
 if(TARVEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
@@ -17,7 +10,8 @@ if(TARVEL_FUZZ)
     # Everything the drivers reach is instrumented for coverage and checked by the sanitizers; only the
     # drivers link the fuzzer's main.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
-                        -fno-sanitize-recover=undefined)
+                        -fno-sanitize-recover=undefined
+                        -fsanitize-coverage-ignorelist=${CMAKE_CURRENT_LIST_DIR}/FuzzCoverageIgnorelist.txt)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
