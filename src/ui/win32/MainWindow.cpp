@@ -111,24 +111,41 @@ void Recalculate(HWND window, MainWindowState& state) {
 
 // The tab control and its page are drawn once per switch: nothing is painted while the old page goes and
 // the new one is created and laid out (a blank page, a half-drawn list, an erased piece of the strip),
-// then everything at once.
+// then everything at once. Of the tab control only the strip is drawn again (its selection changed; the
+// frame did not): a themed tab control draws its whole pane whenever any of it is to be painted, even
+// where the page hides it, which under Wine took as long as painting the page's list.
 class SuspendedTabRedraw {
 public:
-    explicit SuspendedTabRedraw(HWND tabs) : tabs_(tabs) { SendMessageW(tabs_, WM_SETREDRAW, FALSE, 0); }
+    SuspendedTabRedraw(HWND tabs, const HWND& page) : tabs_(tabs), page_(page) {
+        SendMessageW(tabs_, WM_SETREDRAW, FALSE, 0);
+    }
     ~SuspendedTabRedraw() {
         SendMessageW(tabs_, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (page_ == nullptr) {
+            RedrawWindow(tabs_, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            return;
+        }
+        RECT strip{};
+        GetClientRect(tabs_, &strip);
+        RECT pageRect{};
+        GetWindowRect(page_, &pageRect);
+        MapWindowPoints(nullptr, tabs_, reinterpret_cast<POINT*>(&pageRect), 2);
+        strip.bottom = pageRect.top;
+        RedrawWindow(tabs_, &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(page_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     SuspendedTabRedraw(const SuspendedTabRedraw&) = delete;
     SuspendedTabRedraw& operator=(const SuspendedTabRedraw&) = delete;
 
 private:
     HWND tabs_;
+    const HWND& page_; // the state's page: the one shown when the switch ends, if any
 };
 
 void ShowSelectedPage(HWND window, MainWindowState& state) {
     HWND tabs = GetDlgItem(window, IDC_MAIN_TABS);
-    const SuspendedTabRedraw suspended(tabs);
+    const SuspendedTabRedraw suspended(tabs, state.page);
     const int selected = TabCtrl_GetCurSel(tabs);
     const auto pages = MainWindowPages();
     if (selected < 0 || selected >= kMainWindowPageCount) {
