@@ -111,7 +111,9 @@ void ReadList(std::u16string_view keyFormat, Consume consume) {
     ReadValues(keyFormat, [&](const std::u16string& value) { consume(SplitFields(value)); });
 }
 
-// Writes the values under indices 0..n-1, then deletes the entries a longer list left behind.
+// Writes the values under indices 0..n-1, then deletes the entries a longer list left behind, up to the
+// first missing one: the same end the reading finds. Stopping earlier, at an empty entry, would leave the
+// entries after it to be read back at the next opening as elements the user had removed.
 void WriteList(std::u16string_view keyFormat, const std::vector<std::u16string>& values) {
     int index = 0;
     for (; index < static_cast<int>(values.size()) && index <= kLastListIndex; ++index) {
@@ -120,7 +122,7 @@ void WriteList(std::u16string_view keyFormat, const std::vector<std::u16string>&
     for (; index <= kLastListIndex; ++index) {
         const std::u16string key = ListKey(keyFormat, index);
         std::u16string stale;
-        if (!ProfileGetString(key, stale) || stale.empty()) {
+        if (!ProfileGetString(key, stale)) {
             return;
         }
         ProfileDeleteParam(key);
