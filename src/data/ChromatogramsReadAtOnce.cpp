@@ -3,6 +3,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "data/SqlException.h"
+
 namespace {
 
 struct RowsById {
@@ -10,20 +12,26 @@ struct RowsById {
     std::unordered_map<int64_t, std::vector<double>> pressures;
 };
 
-} // namespace
-
 bool ReadsAtOnce(const HostSources& sources) {
     return sources.peakAreasOf && sources.pressuresOf;
 }
+
+} // namespace
 
 ChromatogramRows ReadChromatogramsAtOnce(const HostSources& sources, std::span<const int64_t> assayIds) {
     ChromatogramRows rows;
     if (!ReadsAtOnce(sources)) {
         return rows;
     }
+    try {
+        sources.pressuresOf(assayIds, rows.pressures);
+        sources.peakAreasOf(assayIds, rows.peaks);
+    } catch (const DataBase::SqlException&) {
+        // A failure that is not the reading at once's own comes back from the first read one at a time.
+        return ChromatogramRows{};
+    }
     rows.ids.assign(assayIds.begin(), assayIds.end());
-    sources.pressuresOf(assayIds, rows.pressures);
-    sources.peakAreasOf(assayIds, rows.peaks);
+    rows.readAtOnce = true;
     return rows;
 }
 

@@ -14,15 +14,14 @@ struct ChromatogramRows {
     std::vector<int64_t> ids; // the chromatograms read
     std::vector<HostAssayPeakRow> peaks;
     std::vector<HostAssayPressureRow> pressures;
+    bool readAtOnce = false; // false: the chromatograms are read one at a time
 
     bool operator==(const ChromatogramRows&) const = default;
 };
 
-// Whether the sources can read many chromatograms at once.
-bool ReadsAtOnce(const HostSources& sources);
-
-// The rows of the chromatograms assayIds; none where the sources cannot read many at once. Raises what
-// the sources raise.
+// The rows of the chromatograms assayIds; none where the sources cannot read many at once, or where the
+// database refuses the reading at once (a peak table the host keeps without row ids has no row order to
+// give): the chromatograms are then read one at a time, as their own reads give them.
 ChromatogramRows ReadChromatogramsAtOnce(const HostSources& sources, std::span<const int64_t> assayIds);
 
 // Sources that answer peakAreas and pressures for the chromatograms of rows from rows, with the very rows

@@ -133,4 +133,39 @@ TEST(HostSourcesTest, RecordsInMemoryReadAsTheSameRowsInADatabaseFile) {
     }
 }
 
+// A host may keep its peaks in a view or in a table without row ids. Through a view the row ids of the
+// table below order the rows; a table without them refuses the reading at once, and every chromatogram
+// is read one at a time instead. Either way each reads as its own reads give it.
+TEST(HostSourcesTest, PeaksInAViewOrATableWithoutRowIdsReadAsTheirOwnReadsGiveThem) {
+    const struct {
+        const char* peakTable;
+        bool readAtOnce;
+    } kCases[] = {
+        {"ALTER TABLE peak RENAME TO peak_rows; CREATE VIEW peak AS SELECT * FROM peak_rows;", true},
+        {"CREATE TABLE keyed (assayid INTEGER, name TEXT, time REAL, area REAL, height REAL, "
+         "PRIMARY KEY (assayid, time)) WITHOUT ROWID; "
+         "INSERT INTO keyed SELECT assayid, name, time, area, height FROM peak; "
+         "DROP TABLE peak; ALTER TABLE keyed RENAME TO peak;",
+         false},
+    };
+    for (const auto& kind : kCases) {
+        testsupport::TempHostDatabase file("peaks_without_rowid");
+        {
+            sim::HostWriter writer(file.path());
+            writer.CreateSchema(sim::SchemaOptions{24, true});
+            WriteContent(writer);
+            writer.Exec(kind.peakTable);
+        }
+        testsupport::UseHostDatabase use(file);
+        const DataBase::RunScope run;
+        const std::vector<std::string> oneAtATime = ReadEverything(DatabaseSources());
+        const int64_t ids[] = {1, 2, 3};
+        const ChromatogramRows rows = ReadChromatogramsAtOnce(DatabaseSources(), ids);
+        EXPECT_EQ(rows.readAtOnce, kind.readAtOnce) << kind.peakTable;
+        EXPECT_EQ(rows.peaks.size(), kind.readAtOnce ? 4u : 0u);
+        EXPECT_EQ(ReadEverything(AnsweringFrom(DatabaseSources(), rows)), oneAtATime) << kind.peakTable;
+        EXPECT_NE(oneAtATime[5].find("Метан"), std::string::npos) << "the peaks are there to read";
+    }
+}
+
 } // namespace

@@ -201,7 +201,7 @@ std::vector<StabilityHistoryPoint> ReadHistory(CalcContext& context, std::u16str
     inputs.rows = ReadChromatogramsAtOnce(context.sources, period.ids);
 
     StabilityHistoryMemory& memory = context.stabilityMemory;
-    const bool kept = memory.keep && ReadsAtOnce(context.sources);
+    const bool kept = memory.keep && inputs.rows.readAtOnce;
     if (kept && memory.held && memory.inputs == inputs) {
         return memory.points;
     }
