@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "calc/ReferenceTemperatures.h"
+
 enum class CalibrationMethod : int32_t { A = 0, B = 1, C1 = 2, C2 = 3 };
 enum class ExportFormat : int32_t { Xml = 0, Json = 1, Txt = 2 };
 

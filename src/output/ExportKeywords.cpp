@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calc/ReferenceTemperatures.h"
+
 std::u16string_view AssayKindKeyword(int32_t role) {
     switch (role) {
     case 1:
@@ -20,16 +22,17 @@ std::u16string_view CalibrationMethodLetter(int32_t method) {
 }
 
 std::u16string_view MeasureTemperatureText(int32_t index) {
-    // The metering temperatures of GOST 31369-2021 (ISO 6976:2016, 5.2), °C.
-    static constexpr std::array<std::u16string_view, 4> kTemperatures = {u"0.0", u"15.0", u"15.55", u"20.0"};
+    // kReferenceTemperaturesC as the exports write them.
+    static constexpr std::array<std::u16string_view, kMeteringTemperatureCount> kTemperatures = {
+        u"0.0", u"15.0", u"15.55", u"20.0"};
     return index >= 0 && index < static_cast<int32_t>(kTemperatures.size()) ? kTemperatures[index]
                                                                             : std::u16string_view{};
 }
 
 std::u16string_view BurnoutTemperatureText(int32_t index) {
-    // The combustion reference temperatures of GOST 31369-2021 (ISO 6976:2016, 5.2), °C.
-    static constexpr std::array<std::u16string_view, 5> kTemperatures = {u"0.0", u"15.0", u"15.55", u"20.0",
-                                                                         u"25.0"};
+    // kReferenceTemperaturesC as the exports write them.
+    static constexpr std::array<std::u16string_view, kCombustionTemperatureCount> kTemperatures = {
+        u"0.0", u"15.0", u"15.55", u"20.0", u"25.0"};
     return index >= 0 && index < static_cast<int32_t>(kTemperatures.size()) ? kTemperatures[index]
                                                                             : std::u16string_view{};
 }

@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-// Column of the metering temperature ("Tarvel/clcMeasureTemp"): 0 → 0 °C, 1 → 15 °C, 2 → 15.55 °C,
-// 3 → 20 °C.
-inline constexpr int32_t kMeteringTemperatureCount = 4;
+#include "calc/ReferenceTemperatures.h"
 
-// Z of the component at the metering temperature, exactly as the table lists it; 0 for a component the
-// table does not know and for a column outside 0..3.
+// Z of the component at the metering temperature (its index, "Tarvel/clcMeasureTemp"), exactly as the table
+// lists it; 0 for a component the table does not know and for a column outside 0..3.
 double CompressionFactorOf(std::u16string_view componentId, int32_t meteringTemperature);

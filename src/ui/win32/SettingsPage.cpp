@@ -7,6 +7,7 @@
 
 #include "ResourceIds.h"
 #include "calc/CalcContext.h"
+#include "calc/ReferenceTemperatures.h"
 #include "text/Format.h"
 #include "text/StringIds.gen.h"
 #include "ui/win32/InputControls.h"
@@ -50,10 +51,6 @@ constexpr ListSetting kLists[] = {
     {IDC_SETTINGS_DEVICE, &CalcSettings::clcDeviceType},
 };
 
-// The temperatures of the metering and combustion lists; metering has all but the last.
-constexpr double kTemperatures[] = {0.0, 15.0, 15.55, 20.0, 25.0};
-constexpr size_t kMeteringTemperatureCount = 4;
-
 constexpr std::array<std::pair<int, int>, 5> kViewButtons = {{
     {IDC_SETTINGS_VIEW_CALCULATION, IDD_VIEW_CALCULATION},
     {IDC_SETTINGS_VIEW_ASSAYS, IDD_VIEW_ASSAYS},
@@ -68,9 +65,10 @@ void AddResourceItems(HWND combo, std::initializer_list<uint32_t> ids) {
     }
 }
 
-void AddTemperatures(HWND combo, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        const double t = kTemperatures[i];
+// The first count reference temperatures, in the order the setting indexes them.
+void AddTemperatures(HWND combo, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        const double t = kReferenceTemperaturesC[static_cast<size_t>(i)];
         // Only 15.55 °C has decimals.
         AddComboItem(combo, FormatText(t == 15.55 ? u"%.2f" : u"%.0f", {t}));
     }
@@ -82,7 +80,7 @@ void Initialize(HWND page, LPARAM parameter) {
                      {StringId::CalibrationMethodA, StringId::CalibrationMethodB,
                       StringId::CalibrationMethodC1, StringId::CalibrationMethodC2});
     AddTemperatures(GetDlgItem(page, IDC_SETTINGS_MEASURE_TEMP), kMeteringTemperatureCount);
-    AddTemperatures(GetDlgItem(page, IDC_SETTINGS_BURNOUT_TEMP), std::size(kTemperatures));
+    AddTemperatures(GetDlgItem(page, IDC_SETTINGS_BURNOUT_TEMP), kCombustionTemperatureCount);
     AddResourceItems(GetDlgItem(page, IDC_SETTINGS_DEVICE),
                      {StringId::DeviceLaboratory, StringId::DeviceProcess});
     if (context == nullptr) {
