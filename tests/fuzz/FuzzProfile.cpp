@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include <unistd.h>
+
 #include "FuzzSupport.h"
 #include "calc/CalcContext.h"
 #include "host/substitute/SubstituteHost.h"
@@ -23,9 +25,17 @@ using Profile = std::map<std::u16string, std::u16string>;
 
 constexpr size_t kFileRoundTripShare = 256;
 
-std::string ProfilePath(const char* name) {
-    return (std::filesystem::temp_directory_path() / name).string();
-}
+// A file of this process's own (drivers running side by side, -jobs or -fork, must not read each
+// other's), removed when the process ends.
+struct ProcessFile {
+    explicit ProcessFile(const char* name)
+        : path((std::filesystem::temp_directory_path() / (name + std::to_string(getpid()) + ".txt"))
+                   .string()) {}
+    ~ProcessFile() { std::remove(path.c_str()); }
+    ProcessFile(const ProcessFile&) = delete;
+    ProcessFile& operator=(const ProcessFile&) = delete;
+    const std::string path;
+};
 
 // The profile as the settings store leaves it after loading and saving the settings once.
 Profile SavedOnce(SubstituteHost& host) {
@@ -39,8 +49,10 @@ Profile SavedOnce(SubstituteHost& host) {
 
 // The same round trip through the profile files: the settings saved once, written, read back.
 void RequireSameThroughFiles(std::string_view bytes, const Profile& once, bool savable) {
-    static const std::string input = ProfilePath("tarvel-fuzz-profile.txt");
-    static const std::string output = ProfilePath("tarvel-fuzz-profile-saved.txt");
+    static const ProcessFile inputFile("tarvel-fuzz-profile-");
+    static const ProcessFile outputFile("tarvel-fuzz-profile-saved-");
+    const std::string& input = inputFile.path;
+    const std::string& output = outputFile.path;
     {
         std::ofstream file(input, std::ios::binary | std::ios::trunc);
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
