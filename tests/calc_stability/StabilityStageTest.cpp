@@ -248,36 +248,50 @@ std::vector<double> ChartValues(const CalcContext& context) {
 }
 
 TEST(StabilityMemory, AKeptHistoryServesOnlyWhileEverythingItWasComputedFromIsUnchanged) {
+    constexpr const char* kReintegrated =
+        "UPDATE peak SET area = area * 1.25 WHERE assayid = (SELECT min(id) FROM assay);";
     const struct {
         const char* what;
         const char* hostChange;  // as the host's own connection writes it
         bool pressureCorrection; // the user switches it on
+        const char* peakTable;   // the host's own peak table, when it is not the usual one
     } changes[] = {
-        {"a peak of the first calibration re-integrated",
-         "UPDATE peak SET area = area * 1.25 WHERE assayid = (SELECT min(id) FROM assay);", false},
+        {"a peak of the first calibration re-integrated", kReintegrated, false, nullptr},
         {"a chromatogram of the second day deleted",
          "UPDATE assay SET isdeleted = 1 WHERE id = (SELECT min(id) FROM assay WHERE date >= 1709337600);",
-         false},
-        {"the pressure correction switched on", nullptr, true},
+         false, nullptr},
+        {"the pressure correction switched on", nullptr, true, nullptr},
+        // Read one chromatogram at a time, the history is not kept at all.
+        {"a peak re-integrated in a table without row ids", kReintegrated, false,
+         "CREATE TABLE keyed (assayid INTEGER, name TEXT, time REAL, area REAL, height REAL, "
+         "PRIMARY KEY (assayid, time, name)) WITHOUT ROWID; "
+         "INSERT INTO keyed SELECT assayid, name, time, area, height FROM peak; "
+         "DROP TABLE peak; ALTER TABLE keyed RENAME TO peak;"},
+    };
+    const auto write = [](const std::string& path, const char* sql) {
+        sqlite3* host = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &host), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(host, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(host);
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.what);
         TempHostDatabase file("stability-memory");
         const HistoryDatabase database = WriteHistoryDatabase(file.path());
+        if (change.peakTable != nullptr) {
+            write(file.path(), change.peakTable);
+        }
         UseHostDatabase use(file);
         CalcContext kept = CurrentCalibration(database);
         kept.stabilityMemory.keep = true;
         ASSERT_EQ(RunCalculation(kept), 0);
-        ASSERT_TRUE(kept.stabilityMemory.held);
+        ASSERT_EQ(kept.stabilityMemory.held, change.peakTable == nullptr);
         const std::vector<double> before = ChartValues(kept);
         ASSERT_EQ(RunCalculation(kept), 0);
         EXPECT_EQ(ChartValues(kept), before);
 
         if (change.hostChange != nullptr) {
-            sqlite3* host = nullptr;
-            ASSERT_EQ(sqlite3_open(file.path().c_str(), &host), SQLITE_OK);
-            EXPECT_EQ(sqlite3_exec(host, change.hostChange, nullptr, nullptr, nullptr), SQLITE_OK);
-            sqlite3_close(host);
+            write(file.path(), change.hostChange);
         }
         CalcContext fresh = CurrentCalibration(database);
         for (CalcContext* context : {&kept, &fresh}) {
