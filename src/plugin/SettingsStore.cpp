@@ -231,6 +231,13 @@ void Load(CalcContext& context) {
                                     static_cast<int32_t>(ParseInteger(f[4]))});
     });
 
+    // Decimals the entry dialog cannot have taken read as not given. A constant whose value, written back,
+    // no longer fits the profile's 255 characters (a number of hundreds of digits) would be cut when the
+    // window closes and read at the next opening as another number or not at all: it is not read.
+    const auto typedDecimals = [](const std::vector<std::u16string>& f, size_t index) {
+        const int64_t decimals = index < f.size() ? ParseInteger(f[index]) : -1;
+        return decimals >= 0 && decimals <= kMaxViewDecimals ? static_cast<int32_t>(decimals) : -1;
+    };
     context.constants.clear();
     ReadList(kConstantKey, [&](const std::vector<std::u16string>& f) {
         if (f.size() < 3) {
@@ -240,8 +247,11 @@ void Load(CalcContext& context) {
         constant.name = f[0];
         constant.concentration = ParseReal(f[1]);
         constant.deviation = ParseReal(f[2]);
-        constant.qty_sym_conc = f.size() > 3 ? static_cast<int32_t>(ParseInteger(f[3])) : -1;
-        constant.qty_sym_dev = f.size() > 4 ? static_cast<int32_t>(ParseInteger(f[4])) : -1;
+        constant.qty_sym_conc = typedDecimals(f, 3);
+        constant.qty_sym_dev = typedDecimals(f, 4);
+        if (ConstantValue(constant).size() > kMaxValueLength) {
+            return;
+        }
         context.constants.push_back(std::move(constant));
     });
 

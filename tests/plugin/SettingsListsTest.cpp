@@ -6,6 +6,7 @@
 #include "plugin/Host.h"
 #include "plugin/SettingsStore.h"
 #include "text/Format.h"
+#include "text/Utf.h"
 
 namespace {
 
@@ -201,6 +202,38 @@ TEST_F(Lists, ConstantsTypedWithMoreThanSixDecimalsKeepThemAll) {
     EXPECT_EQ(read.constants[0].concentration, 0.0000004);
     EXPECT_EQ(read.constants[0].deviation, 0.00000004);
     EXPECT_EQ(read.constants[1].concentration, 0.0004);
+}
+
+// What is read is written back whole and read again as the same: decimals the entry dialog cannot take
+// read as not given, and a value whose text would outgrow the profile's 255 characters is not read.
+TEST_F(Lists, AConstantIsReadOnlyAsItCanBeWrittenBackWhole) {
+    const struct {
+        std::u16string stored;
+        bool read;
+        int32_t decimals;
+    } kCases[] = {
+        {u"methane/0.5/0.05/15/3", true, 15},
+        {u"methane/0.5/0.05/16/3", true, -1},
+        {u"methane/0.5/0.05/100000/3", true, -1},
+        {u"methane/0.5/0.05/-7/3", true, -1},
+        {u"methane/0.5/1e250/6/6", false, 0},
+        {u"methane/1e300/0.05", false, 0},
+        {std::u16string(240, u'x') + u"/0.5/0.05", false, 0},
+    };
+    for (const auto& kase : kCases) {
+        host.profile = {{u"Tarvel/Constant000", kase.stored}};
+        CalcContext read;
+        SettingsStore::Load(read);
+        ASSERT_EQ(read.constants.size(), kase.read ? 1u : 0u) << Utf16ToUtf8(kase.stored);
+        if (kase.read) {
+            EXPECT_EQ(read.constants[0].qty_sym_conc, kase.decimals);
+            EXPECT_EQ(read.constants[0].qty_sym_dev, 3);
+        }
+        SettingsStore::Save(read);
+        const auto once = host.profile;
+        EXPECT_EQ(RoundTrip(read).constants.size(), read.constants.size());
+        EXPECT_EQ(host.profile, once) << Utf16ToUtf8(kase.stored);
+    }
 }
 
 TEST_F(Lists, AMissingIndexZeroEndsTheListBeforeItBegins) {
