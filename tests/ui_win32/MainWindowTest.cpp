@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <iterator>
+#include <vector>
 
 #include "Databases.h"
 #include "WindowFixture.h"
@@ -180,6 +182,103 @@ TEST_F(WindowTest, CalculatesOnlyWhenAnInputPageIsLeftForAnOutputPage) {
         EXPECT_EQ(TabCtrl_GetCurSel(TabControl(main)), step.to);
         EXPECT_NE(CurrentPage(main), nullptr);
     }
+}
+
+// Every WM_PAINT the thread's windows receive while it lives, sent or posted, with the region to paint.
+class PaintRecorder {
+public:
+    struct Paint {
+        HWND window;
+        std::vector<RECT> region; // the update region's rectangles, client coordinates
+    };
+    PaintRecorder() {
+        paints_.clear();
+        sent_ = SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId());
+        posted_ = SetWindowsHookExW(WH_GETMESSAGE, &Posted, nullptr, GetCurrentThreadId());
+    }
+    ~PaintRecorder() {
+        UnhookWindowsHookEx(sent_);
+        UnhookWindowsHookEx(posted_);
+    }
+    PaintRecorder(const PaintRecorder&) = delete;
+    PaintRecorder& operator=(const PaintRecorder&) = delete;
+    static std::vector<Paint> Of(HWND window) {
+        std::vector<Paint> of;
+        std::copy_if(paints_.begin(), paints_.end(), std::back_inserter(of),
+                     [window](const Paint& paint) { return paint.window == window; });
+        return of;
+    }
+
+private:
+    static void Record(HWND window, UINT message) {
+        if (message != WM_PAINT) {
+            return;
+        }
+        HRGN update = CreateRectRgn(0, 0, 0, 0);
+        if (GetUpdateRgn(window, update, FALSE) > NULLREGION) {
+            std::vector<BYTE> data(GetRegionData(update, 0, nullptr));
+            auto* region = reinterpret_cast<RGNDATA*>(data.data());
+            GetRegionData(update, static_cast<DWORD>(data.size()), region);
+            const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
+            paints_.push_back({window, std::vector<RECT>(rects, rects + region->rdh.nCount)});
+        }
+        DeleteObject(update);
+    }
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        Record(message.hwnd, message.message);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Posted(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& message = *reinterpret_cast<const MSG*>(lParam);
+        if (wParam == PM_REMOVE) {
+            Record(message.hwnd, message.message);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::vector<Paint> paints_;
+    HHOOK sent_ = nullptr;
+    HHOOK posted_ = nullptr;
+};
+
+// The lowest edge of what a region asks to be painted outside the rectangle covered; -1 when nothing.
+LONG BottomOutside(const std::vector<RECT>& region, const RECT& covered) {
+    LONG bottom = -1;
+    HRGN hidden = CreateRectRgnIndirect(&covered);
+    for (const RECT& rect : region) {
+        HRGN part = CreateRectRgnIndirect(&rect);
+        RECT box{};
+        if (CombineRgn(part, part, hidden, RGN_DIFF) > NULLREGION && GetRgnBox(part, &box) > NULLREGION) {
+            bottom = std::max(bottom, box.bottom);
+        }
+        DeleteObject(part);
+    }
+    DeleteObject(hidden);
+    return bottom;
+}
+
+// A click on a tab draws the new page's list once and, of the tab control, nothing but the strip above
+// the page: a themed tab control draws its whole pane for any part of its frame, as long again as the
+// list takes under Wine.
+TEST_F(WindowTest, ATabClickPaintsTheNewListOnceAndOfTheTabControlOnlyItsStrip) {
+    HWND main = Open();
+    ASSERT_NE(main, nullptr);
+    HWND tabs = TabControl(main);
+    PumpMessages();
+    for (const int tab : {2, 1, 0}) { // with the run, between result pages, to the input page
+        const PaintRecorder recorder;
+        ClickTab(tabs, tab);
+        PumpMessages();
+        ASSERT_EQ(TabCtrl_GetCurSel(tabs), tab);
+        EXPECT_EQ(PaintRecorder::Of(PageList(main)).size(), 1u) << "tab " << tab;
+        const RECT page = ChildRectangle(CurrentPage(main));
+        const auto tabPaints = PaintRecorder::Of(tabs);
+        EXPECT_FALSE(tabPaints.empty()) << "the strip shows the new selection";
+        for (const auto& paint : tabPaints) {
+            EXPECT_LE(BottomOutside(paint.region, page), page.top) << "tab " << tab;
+        }
+    }
+    Screenshot(main, "tab_clicked_back_to_page0");
 }
 
 struct BrokenDatabase {

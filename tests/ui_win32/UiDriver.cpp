@@ -172,6 +172,14 @@ void SelectTab(HWND main, int index) {
     PumpMessages();
 }
 
+void ClickTab(HWND tabs, int index) {
+    RECT item{};
+    TabCtrl_GetItemRect(tabs, index, &item);
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(tabs, WM_LBUTTONUP, 0, point);
+}
+
 std::vector<int> WidestTexts(HWND list) {
     std::vector<int> widest(static_cast<size_t>(ColumnCount(list)), 0);
     HDC dc = GetDC(list);

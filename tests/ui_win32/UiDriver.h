@@ -69,6 +69,8 @@ HWND PageList(HWND main);
 
 // Selects a tab as a click does: selection-changing notification, new selection, selection-changed.
 void SelectTab(HWND main, int index);
+// Clicks a tab with the mouse: the left button pressed and released in the middle of its label.
+void ClickTab(HWND tabs, int index);
 
 // Texts of a list view.
 int ColumnCount(HWND list);

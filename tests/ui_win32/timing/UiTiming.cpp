@@ -49,14 +49,6 @@ void RunUntilPainted() {
     }
 }
 
-void ClickTab(HWND tabs, int index) {
-    RECT item{};
-    TabCtrl_GetItemRect(tabs, index, &item);
-    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageW(tabs, WM_LBUTTONUP, 0, point);
-}
-
 using UiTiming = WindowTest;
 
 TEST_F(UiTiming, TabSwitchWithRecalculationUntilTheListIsPainted) {
