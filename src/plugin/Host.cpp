@@ -57,8 +57,13 @@ bool ProfileGetString(std::u16string_view key, std::u16string& value) {
     if (CallHostTopic(topic::ProfileGetString, KeyArg(k), reinterpret_cast<intptr_t>(&request)) == 0) {
         return false;
     }
-    // A host that fills the whole buffer without a terminator still gives at most 255 characters.
+    // A host that fills the whole buffer without a terminator still gives at most 255 characters. A value
+    // the host cut at the buffer's end between the halves of a character loses the half: half a
+    // character is no text, and a profile kept in UTF-8 could not store it.
     value = FromBuffer(buffer, kProfileStringCapacity - 1);
+    if (value.size() == static_cast<size_t>(kProfileStringCapacity - 1) && IsHighSurrogate(value.back())) {
+        value.pop_back();
+    }
     return true;
 }
 

@@ -19,7 +19,7 @@ std::u16string Truncated(std::u16string text) {
         return text;
     }
     size_t length = kMaxValueLength;
-    if (text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+    if (IsHighSurrogate(text[length - 1])) {
         --length;
     }
     text.resize(length);

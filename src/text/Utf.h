@@ -9,5 +9,10 @@
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The first half of a character beyond U+FFFF: a text cut right after it holds half a character.
+inline bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
 // Text up to the first NUL of a host buffer, never reading past capacity characters.
 std::u16string FromBuffer(const char16_t* buffer, size_t capacity);

@@ -53,6 +53,30 @@ TEST(ProfileFile, RoundTripsTextsIntsAndRectangles) {
     std::remove(path.c_str());
 }
 
+// A value longer than the 255 characters of the buffer is cut by the host; cut between the halves of a
+// character beyond U+FFFF, the half is dropped, so what is read can be stored and read again as it is.
+TEST(ProfileStrings, AValueCutInsideACharacterLosesTheHalf) {
+    const std::u16string face = u"\U0001F600";
+    const struct {
+        std::u16string stored;
+        std::u16string read;
+    } kCases[] = {
+        {std::u16string(254, u'a') + face, std::u16string(254, u'a')},
+        {std::u16string(253, u'a') + face, std::u16string(253, u'a') + face},
+        {std::u16string(300, u'a'), std::u16string(255, u'a')},
+        {u"ab\xD83D", u"ab\xD83D"}, // not cut: read as the host holds it
+    };
+    for (const auto& kase : kCases) {
+        SubstituteHost host;
+        host.profile[u"Tarvel/expCommand"] = kase.stored;
+        SetHostServices(host.Services());
+        std::u16string text;
+        ASSERT_TRUE(ProfileGetString(u"Tarvel/expCommand", text));
+        EXPECT_EQ(text, kase.read) << kase.stored.size();
+        SetHostServices(nullptr);
+    }
+}
+
 // A person writes Windows and UNC paths into the file: every character after the first "=" is the value.
 TEST(ProfileFile, ValuesAreReadAndWrittenLiterally) {
     const std::string path = TempFile("tarvel-profile-literal.txt");
