@@ -24,8 +24,9 @@ ChromatogramRows ReadChromatogramsAtOnce(const HostSources& sources, std::span<c
         return rows;
     }
     try {
-        sources.pressuresOf(assayIds, rows.pressures);
-        sources.peakAreasOf(assayIds, rows.peaks);
+        if (!sources.pressuresOf(assayIds, rows.pressures) || !sources.peakAreasOf(assayIds, rows.peaks)) {
+            return ChromatogramRows{};
+        }
     } catch (const DataBase::SqlException&) {
         // A failure that is not the reading at once's own comes back from the first read one at a time.
         return ChromatogramRows{};

@@ -19,9 +19,10 @@ struct ChromatogramRows {
     bool operator==(const ChromatogramRows&) const = default;
 };
 
-// The rows of the chromatograms assayIds; none where the sources cannot read many at once, or where the
-// database refuses the reading at once (a peak table the host keeps without row ids has no row order to
-// give): the chromatograms are then read one at a time, as their own reads give them.
+// The rows of the chromatograms assayIds; none where the sources cannot read many at once in the order
+// of their own reads (a host's view or table without row ids has no row order to give), or where the
+// database refuses the reading: the chromatograms are then read one at a time, as their own reads give
+// them.
 ChromatogramRows ReadChromatogramsAtOnce(const HostSources& sources, std::span<const int64_t> assayIds);
 
 // Sources that answer peakAreas and pressures for the chromatograms of rows from rows, with the very rows

@@ -116,9 +116,18 @@ std::u16string JsonArrayOf(std::span<const int64_t> assayIds) {
     return std::u16string(array.begin(), array.end());
 }
 
-void PeakAreasOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows) {
+bool HasRowOrder(DataBase::Reader& reader, std::u16string_view table) {
+    DataBase::Statement& statement = reader.Prepare(HostSql::kTableWithoutRowOrder);
+    statement.BindText(1, table);
+    return statement.Step() && statement.ColumnInt64(0) == 0;
+}
+
+bool PeakAreasOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows) {
     DataBase::Reader reader;
     rows.clear();
+    if (!HasRowOrder(reader, u"peak")) {
+        return false;
+    }
     DataBase::Statement& statement = reader.Prepare(HostSql::kPeakAreasOfAssays);
     statement.BindText(1, JsonArrayOf(assayIds));
     while (statement.Step()) {
@@ -128,16 +137,21 @@ void PeakAreasOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<
         row.peak.area = statement.ColumnDouble(2);
         rows.push_back(std::move(row));
     }
+    return true;
 }
 
-void PressuresOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows) {
+bool PressuresOfAssaysInDatabase(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows) {
     DataBase::Reader reader;
     rows.clear();
+    if (!HasRowOrder(reader, u"assay")) {
+        return false;
+    }
     DataBase::Statement& statement = reader.Prepare(HostSql::kPressuresOfAssays);
     statement.BindText(1, JsonArrayOf(assayIds));
     while (statement.Step()) {
         rows.push_back(HostAssayPressureRow{statement.ColumnInt64(0), statement.ColumnDouble(1)});
     }
+    return true;
 }
 
 } // namespace

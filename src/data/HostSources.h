@@ -75,10 +75,10 @@ struct HostSources {
                        std::vector<HostCalibrationRow>& rows)>
         calibrationRuns;
     // The peak areas and the pressures of the chromatograms of the ids above zero, as peakAreas and
-    // pressures give them, ordered by id. Optional: a source without them is read one chromatogram at
-    // a time.
-    std::function<void(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows)> peakAreasOf;
-    std::function<void(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows)>
+    // pressures give them, ordered by id; false, with no rows, where the source cannot give that order.
+    // Optional: a source without them is read one chromatogram at a time.
+    std::function<bool(std::span<const int64_t> assayIds, std::vector<HostAssayPeakRow>& rows)> peakAreasOf;
+    std::function<bool(std::span<const int64_t> assayIds, std::vector<HostAssayPressureRow>& rows)>
         pressuresOf;
 };
 

@@ -27,6 +27,10 @@ inline constexpr std::u16string_view kPeakAreasOfAssays =
     u"assayid, rowid;";
 inline constexpr std::u16string_view kPressuresOfAssays =
     u"SELECT id, atmpressure FROM [assay] WHERE id IN (SELECT value FROM json_each(?)) ORDER BY id, rowid;";
+// Whether the named table lacks the row ids that order the reads above: a view (whose row ids SQLite
+// gives or refuses as it was built), a virtual table or a table WITHOUT ROWID. Zero for an ordinary table.
+inline constexpr std::u16string_view kTableWithoutRowOrder =
+    u"SELECT count(*) FROM pragma_table_list(?) WHERE type <> 'table' OR wr <> 0;";
 
 // Reference mixtures. The certified decimals exist from database version 23 on.
 inline constexpr std::u16string_view kDatabaseVersion =

@@ -85,8 +85,9 @@ sim::DemoManifest* RunConnection::manifest_ = nullptr;
 constexpr int32_t kMethodC1 = 2;
 // The distinct statements a run of method В1 reads with: the database version, the certified
 // composition, the existence of a mixture, the peaks and the peak areas of a chromatogram, and the
-// calibration chromatograms of the stability history with their peak areas and pressures read at once.
-constexpr uint64_t kStatementsOfARun = 8;
+// calibration chromatograms of the stability history with their peak areas and pressures read at once,
+// once the tables are known to keep their row order.
+constexpr uint64_t kStatementsOfARun = 9;
 
 TEST_F(RunConnection, ARunOpensOneConnectionAndCompilesEachStatementOnceInEitherJournalMode) {
     std::vector<double> fractionsOfMode[2];
